@@ -1,0 +1,14 @@
+// Orbis Tessary: rising sign, midheaven and descendant readings.
+#include "shell/program.h"
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    orbis::ConfigureApplication(application);
+    orbis::QtPlatform platform;
+    orbis::Program program(platform, [] { QCoreApplication::quit(); });
+    return program.start() ? QApplication::exec() : 0;
+}

@@ -1,0 +1,19 @@
+// The program's one typeface and colour helpers.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+namespace orbis {
+
+// Verdana where installed; elsewhere a substitute of similar metrics is registered at start-up.
+QFont Verdana(double pointSize, bool bold = false, bool underline = false);
+
+// Maps Verdana to a free family with similar metrics where Verdana is missing.
+void RegisterFontSubstitutes();
+
+// `base` with the window/background and text roles set.
+QPalette ColouredPalette(QPalette base, const QColor& background, const QColor& text);
+
+} // namespace orbis

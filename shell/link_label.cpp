@@ -1,0 +1,37 @@
+// Clickable labels and the link pointer.
+#include "link_label.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace orbis {
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, bool linkPointer) : QLabel(text, parent)
+{
+    if (linkPointer)
+        setCursor(LinkPointer());
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QCursor LinkPointer()
+{
+    // Drawn once, at the screen's scale, so that it stays sharp on high-density screens.
+    static const QCursor pointer = [] {
+        constexpr int kSize = 32;
+        const QPixmap pixmap = QIcon(QStringLiteral(":/cursors/link.svg"))
+                                   .pixmap(QSize(kSize, kSize), qGuiApp->devicePixelRatio());
+        return pixmap.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pixmap, 10, 2);
+    }();
+    return pointer;
+}
+
+} // namespace orbis

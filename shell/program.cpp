@@ -1,0 +1,53 @@
+// Start-up and the end of the program.
+#include "program.h"
+
+#include "fonts.h"
+#include "main_window.h"
+#include "platform.h"
+#include "program_title.h"
+#include "update_reminder.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QScreen>
+
+namespace orbis {
+
+void ConfigureApplication(QApplication& application)
+{
+    QApplication::setApplicationName(QStringLiteral("OrbisFreeTessary"));
+    QApplication::setApplicationDisplayName(ProgramTitle());
+    QApplication::setApplicationVersion(QStringLiteral("1.20"));
+    QApplication::setOrganizationName(QStringLiteral("Selvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.selvane.OrbisTessary"));
+    RegisterFontSubstitutes();
+    application.setFont(Verdana(8.25));
+}
+
+Program::Program(Platform& platform, std::function<void()> endProgram)
+    : platform_(platform), endProgram_(std::move(endProgram))
+{
+}
+
+Program::~Program() = default;
+
+bool Program::start()
+{
+    if (!platform_.tryLockInstance()) {
+        platform_.showMessage(nullptr, QStringLiteral("Application is already running"),
+                              ProgramTitle(), MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    }
+    RemindOfUpdate(platform_);
+
+    mainWindow_ = std::make_unique<MainWindow>(platform_, readings_);
+    QObject::connect(mainWindow_.get(), &MainWindow::ended, mainWindow_.get(),
+                     [this] { endProgram_(); });
+    // Without a window manager a maximise request does nothing, so take the screen's room too.
+    if (const QScreen* screen = mainWindow_->screen())
+        mainWindow_->setGeometry(screen->availableGeometry());
+    mainWindow_->showMaximized();
+    return true;
+}
+
+} // namespace orbis

@@ -1,0 +1,43 @@
+// What the reading windows need from the main window that holds them.
+#pragma once
+
+class QWidget;
+
+namespace orbis {
+
+class Platform;
+class SignPictures;
+struct ReadingState;
+
+// The option buttons carry these numbers as their index.
+enum class ReadingKind { Descendant = 0, Midheaven = 1, RisingSign = 2 };
+
+// The six reading windows, in the order in which opening a reading unloads them.
+enum class ReadingSlot {
+    DescendantResult,
+    DescendantDetails,
+    MidheavenResult,
+    MidheavenDetails,
+    RisingSignResult,
+    RisingSignDetails,
+};
+inline constexpr int kReadingSlotCount = 6;
+
+class ReadingHost {
+public:
+    virtual ~ReadingHost() = default;
+
+    virtual Platform& platform() = 0;
+    virtual ReadingState& readings() = 0;
+    virtual SignPictures& signPictures() = 0;
+    // The welcome panel picMain: shown when a reading window unloads, hidden while one is up.
+    virtual void setWelcomeVisible(bool visible) = 0;
+    virtual bool isWelcomeVisible() const = 0;
+    // Takes `window` in as a child window in `slot`, at the top edge, centred on the screen width.
+    virtual void present(ReadingSlot slot, QWidget* window) = 0;
+    // The live window of a slot, or null.
+    virtual QWidget* readingWindow(ReadingSlot slot) const = 0;
+    virtual void showAbout(QWidget* over) = 0;
+};
+
+} // namespace orbis

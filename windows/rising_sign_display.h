@@ -1,0 +1,36 @@
+// frmRisingSignDisplay: the sun sign, the rising sign and the rising sign's whole profile.
+#pragma once
+
+#include "result_windows.h"
+
+#include <QPlainTextEdit>
+
+namespace orbis {
+
+// A topic box: read, select and scroll, but nothing copied out and the clipboard left alone.
+class TopicBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    TopicBox(const QString& name, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+};
+
+class RisingSignDisplay : public ResultWindow {
+    Q_OBJECT
+public:
+    RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& details);
+
+    void fill() override;
+
+private:
+    QLabel* value(const QString& name) const;
+    QPlainTextEdit* topic(const QString& name) const;
+
+    QLabel* picSign = nullptr;
+};
+
+} // namespace orbis
