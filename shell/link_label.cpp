@@ -17,9 +17,12 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent, bool linkPointer) : Q
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept(); // a label inside another clickable one opens one page, not two
         emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
 }
 
 QCursor LinkPointer()

@@ -148,7 +148,11 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 
 MainWindow::~MainWindow()
 {
+    // The reading windows go first, while everything they call back into still stands.
     ending_ = true;
+    mdiArea_->disconnect(this);
+    for (QPointer<QMdiSubWindow>& window : readingWindows_)
+        delete window;
 }
 
 void MainWindow::createMenus()
@@ -340,6 +344,8 @@ void MainWindow::showAbout(QWidget* over)
 void MainWindow::showMenusOf(QMdiSubWindow* active)
 {
     // As in every multiple-document program, the bar carries the menus of the active child.
+    if (ending_)
+        return;
     const auto* reading = active ? qobject_cast<ReadingWindow*>(active->widget()) : nullptr;
     menuBar()->clear();
     menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
@@ -359,9 +365,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (watched == picMain_) {
             for (int index = 0; index < 6; ++index)
                 setCaptionUnderline(index, false);
-        } else if (const QVariant index = watched->property("index");
-                   index.isValid() && ReadingOfCaption(index.toInt())) {
-            setCaptionUnderline(index.toInt(), true);
+        } else if (const QVariant index = watched->property("index"); index.isValid()) {
+            if (ReadingOfCaption(index.toInt()))
+                setCaptionUnderline(index.toInt(), true);
+            // Moves over a label stay there: only the bare panel takes the underlines away.
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -51,7 +51,7 @@ QDateTime ParseLastReminder(const QString& stored)
     QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
     if (parsed.isValid())
         return parsed;
-    parsed = ParseLocaleDateTime(text, QLocale::system());
+    parsed = ParseLocaleDateTime(text, QLocale());
     if (parsed.isValid())
         return parsed;
     return ParseLocaleDateTime(text, QLocale(QLocale::English, QLocale::UnitedStates));

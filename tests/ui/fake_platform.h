@@ -1,0 +1,74 @@
+// A platform for tests: messages answered at once, pages and settings recorded, clock and screen set.
+#pragma once
+
+#include "shell/platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+namespace orbis::testing {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class FakePlatform final : public Platform {
+public:
+    MessageAnswer showMessage(QWidget*, const QString& text, const QString& title,
+                              MessageIcon icon, MessageButtons buttons) override
+    {
+        messages.append({text, title, icon, buttons});
+        events.append(QStringLiteral("message"));
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+    }
+    void openUrl(const QUrl& url) override
+    {
+        opened.append(url);
+        events.append(QStringLiteral("open"));
+    }
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override
+    {
+        events.append(QStringLiteral("read"));
+        return settings.value(application + '/' + section + '/' + key);
+    }
+    bool writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override
+    {
+        events.append(QStringLiteral("write"));
+        if (writesFail)
+            return false;
+        settings[application + '/' + section + '/' + key] = value;
+        return true;
+    }
+    bool tryLockInstance() override
+    {
+        events.append(QStringLiteral("lock"));
+        return lockFree;
+    }
+    QDateTime now() override { return clock; }
+    double screenWidthTwips() override { return screenWidth; }
+    QString applicationName() override { return application; }
+
+    QString duration() const { return settings.value(application + QStringLiteral("/Settings/Duration")); }
+    void setDuration(const QString& value) { settings[application + QStringLiteral("/Settings/Duration")] = value; }
+
+    QList<ShownMessage> messages;
+    QList<MessageAnswer> answers;
+    QList<QUrl> opened;
+    QStringList events;
+    QMap<QString, QString> settings;
+    bool writesFail = false;
+    bool lockFree = true;
+    QDateTime clock{QDate(2026, 12, 8), QTime(10, 30, 0)};
+    double screenWidth = 1280 * 15;
+    QString application = QStringLiteral("OrbisFreeTessary");
+};
+
+} // namespace orbis::testing

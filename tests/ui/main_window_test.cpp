@@ -1,0 +1,239 @@
+// Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
+#include "fake_platform.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/twips.h"
+#include "widget_helpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace orbis;
+using namespace orbis::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Program> program_;
+    int endRequests_ = 0;
+
+    MainWindow* start()
+    {
+        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
+        program_->start();
+        return program_->mainWindow();
+    }
+    QWidget* visibleReadingWindow(MainWindow* main)
+    {
+        QWidget* found = nullptr;
+        for (auto* frame : main->findChildren<QMdiSubWindow*>()) {
+            if (frame->isVisible()) {
+                if (found)
+                    return nullptr; // more than one: not what any test expects
+                found = frame->widget();
+            }
+        }
+        return found;
+    }
+    QLabel* caption(MainWindow* main, int index) { return Element<QLabel>(main, "lblCaption", index); }
+    static void hover(QWidget* widget, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+private slots:
+    void init()
+    {
+        platform_ = std::make_unique<FakePlatform>();
+        endRequests_ = 0;
+    }
+    void cleanup()
+    {
+        program_.reset();
+        FlushDeletes();
+    }
+
+    void secondCopyIsRefusedAndNothingElseRuns()
+    {
+        platform_->lockFree = false;
+        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
+        QVERIFY(!program_->start());
+        QCOMPARE(platform_->events, QStringList({"lock", "message"}));
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text, QString("Application is already running"));
+        QCOMPARE(platform_->messages[0].title, QString("Orbis Tessary"));
+        QVERIFY(platform_->messages[0].icon == MessageIcon::Information);
+        QVERIFY(platform_->messages[0].buttons == MessageButtons::Ok);
+        QVERIFY(program_->mainWindow() == nullptr);
+        QVERIFY(platform_->settings.isEmpty());
+    }
+
+    void startUpLocksThenRemindsThenShowsTheMainWindow()
+    {
+        MainWindow* main = start();
+        QCOMPARE(platform_->events.mid(0, 3), QStringList({"lock", "read", "write"}));
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(main->objectName(), QString("frmMDI"));
+        QCOMPARE(main->windowTitle(), QString("Orbis Tessary v1.20"));
+        QVERIFY(main->isWelcomeVisible());
+    }
+
+    void optionButtons_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("placeFromLeft");
+        QTest::newRow("0 descendant") << 0 << "Descendant Astrology" << "frmDescendantAstrologyMain" << 1;
+        QTest::newRow("1 midheaven") << 1 << "Midheaven Astrology" << "frmMidheavenAsrologyMain" << 2;
+        QTest::newRow("2 rising sign") << 2 << "Zodiac Rising Sign" << "frmRisingSignMain" << 0;
+    }
+    void optionButtons()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(QString, window);
+        QFETCH(int, placeFromLeft);
+        MainWindow* main = start();
+        auto buttons = main->findChildren<QPushButton*>("cmdSelectOption");
+        QCOMPARE(buttons.size(), 3);
+        std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        QPushButton* button = buttons[placeFromLeft];
+        QCOMPARE(button->property("index").toInt(), index);
+        QCOMPARE(button->text(), caption);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget* opened = visibleReadingWindow(main);
+        QVERIFY(opened);
+        QCOMPARE(opened->objectName(), window);
+        QVERIFY(!main->isWelcomeVisible());
+
+        // Pressed again: one window, freshly opened.
+        QLineEdit* name = opened->findChild<QLineEdit*>("txtName");
+        QTest::keyClicks(name, "ab");
+        QTest::mouseClick(button, Qt::LeftButton);
+        FlushDeletes();
+        QCOMPARE(main->findChildren<QMdiSubWindow*>().size(), 1);
+        QCOMPARE(visibleReadingWindow(main)->findChild<QLineEdit*>("txtName")->text(), QString());
+    }
+
+    void captionClicks_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("window");
+        for (int i = 0; i < 3; ++i)
+            QTest::newRow(qPrintable(QString::number(i))) << i << QString();
+        QTest::newRow("3") << 3 << "frmDescendantAstrologyMain";
+        QTest::newRow("4") << 4 << "frmMidheavenAsrologyMain";
+        QTest::newRow("5") << 5 << "frmRisingSignMain";
+    }
+    void captionClicks()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, window);
+        MainWindow* main = start();
+        QLabel* label = caption(main, index);
+        QVERIFY(label);
+        // A result left open hides its birth-details window; any caption click unloads both.
+        main->OpenReading(ReadingKind::Midheaven);
+        main->setWelcomeVisible(true);
+        QTest::mouseClick(label, Qt::LeftButton);
+        FlushDeletes();
+        if (window.isEmpty()) {
+            QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
+            QVERIFY(main->isWelcomeVisible());
+            QVERIFY(platform_->opened.isEmpty());
+        } else {
+            QCOMPARE(main->findChildren<QMdiSubWindow*>().size(), 1);
+            QCOMPARE(visibleReadingWindow(main)->objectName(), window);
+            QVERIFY(!main->isWelcomeVisible());
+        }
+    }
+
+    void hoverUnderlinesReadingNamesUntilThePanelIsCrossed()
+    {
+        MainWindow* main = start();
+        QWidget* panel = main->findChild<QWidget*>("picMain");
+        for (int i : {3, 4, 5})
+            hover(caption(main, i), QPoint(5, 5));
+        hover(caption(main, 0), QPoint(5, 5));
+        hover(caption(main, 2), QPoint(5, 5));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(caption(main, i)->font().underline(), i >= 3);
+        hover(panel, QPoint(2, panel->height() - 2));
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(!caption(main, i)->font().underline());
+    }
+
+    void positionsFollowTheScreenWidthNotTheWindow_data()
+    {
+        QTest::addColumn<int>("screenPixels");
+        QTest::newRow("1024") << 1024;
+        QTest::newRow("1280") << 1280;
+        QTest::newRow("1920") << 1920;
+    }
+    void positionsFollowTheScreenWidthNotTheWindow()
+    {
+        QFETCH(int, screenPixels);
+        platform_->screenWidth = screenPixels * 15.0;
+        MainWindow* main = start();
+        const double w = platform_->screenWidth;
+        auto expectCentred = [&](QWidget* widget) {
+            QVERIFY(widget);
+            QVERIFY2(qAbs(widget->x() - Twips((w - widget->width() * 15.0) / 2)) <= 1,
+                     qPrintable(widget->objectName()));
+        };
+        expectCentred(main->findChild<QWidget*>("lblSelvaneBanner"));
+        expectCentred(main->findChild<QWidget*>("picButtonContainer"));
+        for (int i = 0; i < 6; ++i)
+            expectCentred(caption(main, i));
+        QCOMPARE(main->findChild<QWidget*>("picButtonContainer")->width(), Twips(10755));
+        auto* exit = main->findChild<QPushButton*>("cmdMdiExit");
+        QCOMPARE(exit->x(), Twips(w - (1335 + 120)));
+
+        const QPoint before = caption(main, 5)->pos();
+        main->showNormal();
+        main->resize(600, 500);
+        QCOMPARE(caption(main, 5)->pos(), before);
+
+        main->OpenReading(ReadingKind::RisingSign);
+        auto* frame = main->findChild<QMdiSubWindow*>();
+        QCOMPARE(frame->y(), 0);
+        QVERIFY(qAbs(frame->x() - Twips((w - frame->width() * 15.0) / 2)) <= 1);
+    }
+
+    void readingWindowsBringTheWelcomePanelBackWhenTheyUnload()
+    {
+        MainWindow* main = start();
+        main->OpenReading(ReadingKind::Descendant);
+        QVERIFY(!main->isWelcomeVisible());
+        visibleReadingWindow(main)->parentWidget()->close();
+        QVERIFY(main->isWelcomeVisible());
+    }
+
+    void closingTheMainWindowEndsTheProgramWithReadingsOpen()
+    {
+        MainWindow* main = start();
+        main->OpenReading(ReadingKind::RisingSign);
+        auto* name = main->findChild<QLineEdit*>("txtName");
+        QTest::keyClicks(name, "ann");
+        QTest::mouseClick(main->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
+        QVERIFY(main->readingWindow(ReadingSlot::RisingSignResult));
+        const int messages = platform_->messages.size();
+        QTest::mouseClick(main->findChild<QPushButton*>("cmdMdiExit"), Qt::LeftButton);
+        FlushDeletes();
+        QCOMPARE(endRequests_, 1);
+        QVERIFY(!main->isVisible());
+        QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
+        QCOMPARE(platform_->messages.size(), messages);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

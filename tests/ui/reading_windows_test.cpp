@@ -1,0 +1,464 @@
+// The birth-details windows and the three result windows, driven through their widgets.
+#include "fake_platform.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "widget_helpers.h"
+#include "windows/birth_details_window.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace orbis;
+using namespace orbis::testing;
+
+Q_DECLARE_METATYPE(orbis::ReadingKind)
+
+namespace {
+
+const char* DetailsName(ReadingKind kind)
+{
+    switch (kind) {
+    case ReadingKind::Descendant:
+        return "frmDescendantAstrologyMain";
+    case ReadingKind::Midheaven:
+        return "frmMidheavenAsrologyMain";
+    case ReadingKind::RisingSign:
+        break;
+    }
+    return "frmRisingSignMain";
+}
+
+} // namespace
+
+class ReadingWindowsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<Program> program_;
+    MainWindow* main_ = nullptr;
+
+    QWidget* open(ReadingKind kind)
+    {
+        main_->OpenReading(kind);
+        return main_->findChild<QWidget*>(DetailsName(kind));
+    }
+    template <typename T = QWidget>
+    T* find(const char* name) const
+    {
+        return main_->findChild<T*>(name);
+    }
+    QWidget* result(ReadingSlot slot) const { return main_->readingWindow(slot); }
+    // Fills the entries of the open birth-details window.
+    void enter(QWidget* window, const QString& name, int day, int month, int year, const QString& band)
+    {
+        window->findChild<QLineEdit*>("txtName")->setText(name);
+        window->findChild<QComboBox*>("cmbDate")->setCurrentIndex(day - 1);
+        window->findChild<QComboBox*>("cmbMonth")->setCurrentIndex(month - 1);
+        window->findChild<QComboBox*>("cmbYear")->setCurrentText(QString::number(year));
+        window->findChild<QComboBox*>("cmbTime")->setCurrentText(band);
+    }
+    void proceed(QWidget* window)
+    {
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
+    }
+    QString typed(QWidget* window, const QString& text, int key = 0)
+    {
+        auto* name = window->findChild<QLineEdit*>("txtName");
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(name, &press);
+        return name->text();
+    }
+
+private slots:
+    void init()
+    {
+        platform_ = std::make_unique<FakePlatform>();
+        program_ = std::make_unique<Program>(*platform_, [] {});
+        QVERIFY(program_->start());
+        main_ = program_->mainWindow();
+        main_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_));
+        platform_->events.clear();
+    }
+    void cleanup()
+    {
+        program_.reset();
+        FlushDeletes();
+    }
+
+    void listsAndDefaults_data()
+    {
+        QTest::addColumn<ReadingKind>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("proceed");
+        QTest::addColumn<int>("clientHeight");
+        QTest::newRow("rising") << ReadingKind::RisingSign << "Orbis Zodiac Rising Sign"
+                                << "Find My Zodiac &Rising Sign" << 377;
+        QTest::newRow("midheaven") << ReadingKind::Midheaven << "Orbis Midheaven Astrology"
+                                   << "Find My &Midheaven Astrology Sign" << 362;
+        QTest::newRow("descendant") << ReadingKind::Descendant << "Orbis Descendant Astrology"
+                                    << "Find My &Descendant Astrology Sign" << 377;
+    }
+    void listsAndDefaults()
+    {
+        QFETCH(ReadingKind, kind);
+        QFETCH(QString, caption);
+        QFETCH(QString, proceed);
+        QFETCH(int, clientHeight);
+        QWidget* window = open(kind);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->findChild<QWidget*>("client")->size(), QSize(524, clientHeight));
+        QCOMPARE(window->findChild<QPushButton*>("cmdProceed")->text(), proceed);
+        QCOMPARE(window->findChild<QAction*>("mnuFindZodiacRisingSign")->text(), proceed);
+        auto* time = window->findChild<QComboBox*>("cmbTime");
+        auto* date = window->findChild<QComboBox*>("cmbDate");
+        auto* month = window->findChild<QComboBox*>("cmbMonth");
+        auto* year = window->findChild<QComboBox*>("cmbYear");
+        QCOMPARE(time->count(), 12);
+        QCOMPARE(time->itemText(0), QString("4am-6am"));
+        QCOMPARE(time->itemText(2), QString("midnight-2am"));
+        QCOMPARE(time->itemText(11), QString("6am-8am"));
+        QCOMPARE(date->count(), 31);
+        QCOMPARE(date->itemText(30), QString("31"));
+        QCOMPARE(month->itemText(0), QString("January"));
+        QCOMPARE(month->itemText(11), QString("December"));
+        QCOMPARE(year->count(), 151);
+        QCOMPARE(year->itemText(150), QString("2050"));
+        for (QComboBox* list : {time, date, month, year}) {
+            QCOMPARE(list->currentIndex(), 0);
+            QVERIFY(!list->isEditable());
+        }
+        QVERIFY(window->findChild<QLineEdit*>("txtName")->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget*>("txtName"));
+
+        // Tab order of the inputs.
+        QStringList order{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"txtName", "cmbTime", "cmbDate", "cmbMonth", "cmbYear"}));
+    }
+
+    void keyFilterOverTheFirst256Characters()
+    {
+        QWidget* window = open(ReadingKind::RisingSign);
+        for (int code = 0; code < 256; ++code) {
+            if (code == 8 || code == 13 || code == 27)
+                continue; // editing and window keys, below
+            window->findChild<QLineEdit*>("txtName")->setText("X");
+            platform_->messages.clear();
+            const QString after = typed(window, QString(QChar(code)));
+            const QChar c(code);
+            if (code >= 'a' && code <= 'z') {
+                QCOMPARE(after, QString("X") + c.toUpper());
+            } else if ((code >= 'A' && code <= 'Z') || code == ' ') {
+                QCOMPARE(after, "X" + QString(c));
+            } else {
+                QVERIFY2(after == "X", qPrintable(QString::number(code)));
+                QCOMPARE(platform_->messages.size(), 1);
+                QCOMPARE(platform_->messages[0].text, QString("Please Enter Only Alphabet !"));
+                QVERIFY(platform_->messages[0].icon == MessageIcon::Information);
+                continue;
+            }
+            QVERIFY2(platform_->messages.isEmpty(), qPrintable(QString::number(code)));
+        }
+        for (const QString& other : {QString::fromUtf8("\u0416"), QString::fromUtf8("\u4e2d"),
+                                     QString::fromUtf8("\U0001F600")}) {
+            window->findChild<QLineEdit*>("txtName")->setText("X");
+            QCOMPARE(typed(window, other), QString("X"));
+        }
+        window->findChild<QLineEdit*>("txtName")->setText("AB");
+        QCOMPARE(typed(window, "\b", Qt::Key_Backspace), QString("A"));
+        QTest::keyClick(window->findChild<QLineEdit*>("txtName"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), QString("A"));
+        QCOMPARE(platform_->messages.last().text, QString("Please Enter Only Alphabet !"));
+    }
+
+    void typedNameArrivesInCapitalsWithItsBlank()
+    {
+        QWidget* window = open(ReadingKind::Midheaven);
+        auto* name = window->findChild<QLineEdit*>("txtName");
+        QTest::keyClicks(name, "mary jane");
+        QCOMPARE(name->text(), QString("MARY JANE"));
+        QVERIFY(platform_->messages.isEmpty());
+        QTest::keyClicks(name, QString(70, 'a'));
+        QCOMPARE(name->text().size(), 64);
+    }
+
+    void pasteDropAndInputMethodsAreFilteredToo()
+    {
+        QWidget* window = open(ReadingKind::Descendant);
+        auto* name = window->findChild<QLineEdit*>("txtName");
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        for (const auto& [text, expected] :
+             {std::pair{QString("o'brien"), QString("")}, {QString("ab cd"), QString("AB CD")},
+              {QString("x1"), QString("")}, {QString("line\nbreak"), QString("")}}) {
+            name->clear();
+            clipboard->setText(text);
+            name->paste();
+            QCOMPARE(name->text(), expected);
+
+            name->clear();
+            QMimeData data;
+            data.setText(text);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &drop);
+            QCOMPARE(name->text(), expected);
+
+            name->clear();
+            QInputMethodEvent compose;
+            compose.setCommitString(text);
+            QApplication::sendEvent(name, &compose);
+            QCOMPARE(name->text(), expected);
+        }
+        name->setText(QString(100, 'Q'));
+        QCOMPARE(name->text().size(), 64);
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("icon");
+        const QString name = "Please Enter Your Name !";
+        const QString february = "Please Enter Correct Date Or Month!";
+        const QString thirtyFirst = "Please Enter Correct Date Or Month !";
+        QTest::newRow("empty name") << "" << 10 << 3 << 1990 << name << false;
+        QTest::newRow("empty name first") << "" << 31 << 4 << 1990 << name << false;
+        QTest::newRow("blanks pass") << "   " << 10 << 3 << 1990 << "" << false;
+        QTest::newRow("29 Feb 1900") << "A" << 29 << 2 << 1900 << february << true;
+        for (int year : {1904, 2000, 2048})
+            QTest::newRow(qPrintable(QString("29 Feb %1").arg(year))) << "A" << 29 << 2 << year << "" << false;
+        for (int year : {1901, 2001, 2050})
+            QTest::newRow(qPrintable(QString("29 Feb %1").arg(year))) << "A" << 29 << 2 << year << february << true;
+        QTest::newRow("30 Feb 2000") << "A" << 30 << 2 << 2000 << february << true;
+        QTest::newRow("31 Feb 2048") << "A" << 31 << 2 << 2048 << february << true;
+        for (int month : {4, 6, 9, 11})
+            QTest::newRow(qPrintable(QString("31/%1").arg(month))) << "A" << 31 << month << 1980 << thirtyFirst << true;
+        QTest::newRow("30 April") << "A" << 30 << 4 << 1980 << "" << false;
+        QTest::newRow("31 May") << "A" << 31 << 5 << 1980 << "" << false;
+    }
+    void validation()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+        QFETCH(bool, icon);
+        for (ReadingKind kind : {ReadingKind::RisingSign, ReadingKind::Midheaven, ReadingKind::Descendant}) {
+            platform_->messages.clear();
+            QWidget* window = open(kind);
+            FlushDeletes();
+            enter(window, name, day, month, year, "4am-6am");
+            window->findChild<QComboBox*>("cmbYear")->setFocus();
+            QTest::keyClick(window->findChild<QComboBox*>("cmbYear"), Qt::Key_Return);
+            if (message.isEmpty()) {
+                QVERIFY(platform_->messages.isEmpty());
+                QVERIFY(!window->parentWidget()->isVisible());
+                continue;
+            }
+            QCOMPARE(platform_->messages.size(), 1);
+            QCOMPARE(platform_->messages[0].text, message);
+            QCOMPARE(platform_->messages[0].title, QString("Orbis Tessary"));
+            QCOMPARE(platform_->messages[0].icon == MessageIcon::Information, icon);
+            QVERIFY(platform_->messages[0].buttons == MessageButtons::Ok);
+            QVERIFY(window->parentWidget()->isVisible());
+            QVERIFY(main_->findChildren<QMdiSubWindow*>().size() == 1);
+            QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), name);
+            const char* focused = message.startsWith("Please Enter Your") ? "txtName" : "cmbYear";
+            QVERIFY(QApplication::focusWidget());
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(focused));
+        }
+    }
+
+    void enterEscapeAndTheMenuItemPressProceed_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        for (const char* from : {"txtName", "cmbTime", "cmbMonth"}) {
+            QTest::newRow(qPrintable(QString(from) + " enter")) << from << int(Qt::Key_Return);
+            QTest::newRow(qPrintable(QString(from) + " escape")) << from << int(Qt::Key_Escape);
+        }
+        QTest::newRow("menu") << "" << 0;
+    }
+    void enterEscapeAndTheMenuItemPressProceed()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QWidget* window = open(ReadingKind::RisingSign);
+        auto press = [&] {
+            if (key)
+                QTest::keyClick(window->findChild<QWidget*>(from), Qt::Key(key));
+            else
+                window->findChild<QAction*>("mnuFindZodiacRisingSign")->trigger();
+        };
+        press();
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text, QString("Please Enter Your Name !"));
+        window->findChild<QLineEdit*>("txtName")->setText("ANN");
+        press();
+        QVERIFY(result(ReadingSlot::RisingSignResult));
+        QCOMPARE(program_->readings().currentLookupKey, std::string("Capricorn-4am-6am"));
+        QCOMPARE(program_->readings().currentBandLabel, std::string("4am-6am"));
+    }
+
+    void enterOnExitButtonPressesExit()
+    {
+        QWidget* window = open(ReadingKind::Descendant);
+        auto* exit = window->findChild<QPushButton*>("cmdExit");
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_Return);
+        FlushDeletes();
+        QVERIFY(main_->findChildren<QMdiSubWindow*>().isEmpty());
+        QVERIFY(main_->isWelcomeVisible());
+        QVERIFY(platform_->messages.isEmpty());
+    }
+
+    void readings_data()
+    {
+        QTest::addColumn<ReadingKind>("kind");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("sign");
+        // Aries sun (10 April) through a few bands, and other suns; expected sign per reading.
+        QTest::newRow("rising Aries 8am") << ReadingKind::RisingSign << 10 << 4 << "8am-10am" << "Gemini";
+        QTest::newRow("rising Aries 4am") << ReadingKind::RisingSign << 10 << 4 << "4am-6am" << "Aries";
+        QTest::newRow("rising Leo 10am") << ReadingKind::RisingSign << 1 << 8 << "10am-noon" << "Scorpio";
+        QTest::newRow("rising Pisces 6am") << ReadingKind::RisingSign << 1 << 3 << "6am-8am" << "Aries";
+        QTest::newRow("midheaven Aries 4am") << ReadingKind::Midheaven << 10 << 4 << "4am-6am" << "Capricorn";
+        QTest::newRow("midheaven Leo 10am") << ReadingKind::Midheaven << 1 << 8 << "10am-noon" << "Leo";
+        QTest::newRow("midheaven Pisces 2am") << ReadingKind::Midheaven << 1 << 3 << "2am-4am" << "Scorpio";
+        QTest::newRow("midheaven Cancer 6am") << ReadingKind::Midheaven << 1 << 7 << "6am-8am" << "Taurus";
+        QTest::newRow("descendant Aries 4am") << ReadingKind::Descendant << 10 << 4 << "4am-6am" << "Libra";
+        QTest::newRow("descendant Leo 10am") << ReadingKind::Descendant << 1 << 8 << "10am-noon" << "Taurus";
+        QTest::newRow("descendant Pisces 2am") << ReadingKind::Descendant << 1 << 3 << "2am-4am" << "Leo";
+        QTest::newRow("descendant Cancer 6am") << ReadingKind::Descendant << 1 << 7 << "6am-8am" << "Aquarius";
+        QTest::newRow("descendant Virgo 4pm") << ReadingKind::Descendant << 1 << 9 << "4pm-6pm" << "Virgo";
+    }
+    void readings()
+    {
+        QFETCH(ReadingKind, kind);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(QString, band);
+        QFETCH(QString, sign);
+        QWidget* window = open(kind);
+        enter(window, "ANN LEE", day, month, 1985, band);
+        proceed(window);
+        const ReadingSlot slot = kind == ReadingKind::RisingSign ? ReadingSlot::RisingSignResult
+                                 : kind == ReadingKind::Midheaven ? ReadingSlot::MidheavenResult
+                                                                  : ReadingSlot::DescendantResult;
+        QWidget* shown = result(slot);
+        QVERIFY(shown && shown->isVisible());
+        QVERIFY(!window->parentWidget()->isVisible());
+        QVERIFY(!main_->isWelcomeVisible());
+        const char* signLabel = kind == ReadingKind::RisingSign ? "lblYourRisingSign"
+                                : kind == ReadingKind::Midheaven ? "lblYourMidheavenSign"
+                                                                 : "lblYourDescendantSign";
+        QCOMPARE(shown->findChild<QLabel*>(signLabel)->text(), sign);
+        QVERIFY(!shown->findChild<QLabel*>("picSign")->pixmap().isNull());
+        QCOMPARE(shown->findChild<QLabel*>("picSign")->accessibleName(), sign);
+        // The user's name appears nowhere in a result.
+        for (QLabel* label : shown->findChildren<QLabel*>())
+            QVERIFY(!label->text().contains("ANN LEE"));
+        if (kind != ReadingKind::RisingSign) {
+            const char* description = kind == ReadingKind::Midheaven ? "lblMidheavenDesc" : "lblMoreAboutSign";
+            QVERIFY(shown->findChild<QLabel*>(description)->text().contains(sign));
+        }
+
+        // Back: the same entries, and the same reading again in a new window.
+        QTest::mouseClick(shown->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+        FlushDeletes();
+        QVERIFY(!result(slot));
+        QVERIFY(window->parentWidget()->isVisible());
+        QVERIFY(!main_->isWelcomeVisible());
+        QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), QString("ANN LEE"));
+        QCOMPARE(window->findChild<QComboBox*>("cmbTime")->currentText(), band);
+        QCOMPARE(window->findChild<QComboBox*>("cmbDate")->currentIndex(), day - 1);
+        proceed(window);
+        QCOMPARE(result(slot)->findChild<QLabel*>(signLabel)->text(), sign);
+
+        // Exit: result and birth-details windows out of sight, the welcome panel back.
+        QTest::keyClick(result(slot), Qt::Key_Escape);
+        FlushDeletes();
+        QVERIFY(!result(slot));
+        QVERIFY(!window->parentWidget()->isVisible());
+        QVERIFY(main_->isWelcomeVisible());
+    }
+
+    void risingResultShowsTheRisingSignsProfileNotTheSunSigns()
+    {
+        QWidget* window = open(ReadingKind::RisingSign);
+        enter(window, "B", 10, 4, 1990, "8am-10am");
+        proceed(window);
+        QWidget* shown = result(ReadingSlot::RisingSignResult);
+        auto text = [&](const char* name) { return shown->findChild<QLabel*>(name)->text(); };
+        QCOMPARE(text("lblYourSunSign"), QString("Aries"));
+        QCOMPARE(text("lblYourRisingSign"), QString("Gemini"));
+        QCOMPARE(text("lblYourSymbol"), QString("The Twins"));
+        QCOMPARE(text("lblYourElement"), QString("Air"));
+        QCOMPARE(text("lblYourRulingPlanet"), QString("Mercury"));
+        QCOMPARE(text("lblYourLuckyColors"), QString("Yellow, Purple, Blue"));
+        QCOMPARE(text("lblYourLuckyNumbers"), QString("3, 7"));
+        for (const char* box : {"txtYourLooks", "txtYourNature", "txtYourCareerandFinance",
+                                "txtYourLoveandDomesticLife", "txtYourHealth"}) {
+            auto* edit = shown->findChild<QPlainTextEdit*>(box);
+            QVERIFY(edit->isReadOnly());
+            QVERIFY(edit->toPlainText().size() > 80);
+        }
+    }
+
+    void topicBoxesLeaveTheClipboardAlone()
+    {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText("copied elsewhere");
+        QWidget* window = open(ReadingKind::RisingSign);
+        enter(window, "C", 1, 1, 2000, "noon-2pm");
+        proceed(window);
+        auto* nature = result(ReadingSlot::RisingSignResult)->findChild<QPlainTextEdit*>("txtYourNature");
+        const QString before = nature->toPlainText();
+        QTest::mouseClick(nature->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(nature->viewport(), QPoint(30, 20));
+        nature->selectAll();
+        QTest::keyClick(nature, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(nature, Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClicks(nature, "typed");
+        QCOMPARE(nature->toPlainText(), before);
+        QCOMPARE(clipboard->text(), QString("copied elsewhere"));
+        QCOMPARE(nature->contextMenuPolicy(), Qt::NoContextMenu);
+    }
+
+    void openingAReadingClosesEverythingFirst()
+    {
+        QWidget* window = open(ReadingKind::Midheaven);
+        enter(window, "D", 5, 5, 1970, "2pm-4pm");
+        proceed(window);
+        QVERIFY(result(ReadingSlot::MidheavenResult));
+        main_->OpenReading(ReadingKind::Midheaven);
+        FlushDeletes();
+        QCOMPARE(main_->findChildren<QMdiSubWindow*>().size(), 1);
+        QWidget* fresh = main_->readingWindow(ReadingSlot::MidheavenDetails);
+        QVERIFY(fresh && fresh->isVisible());
+        QCOMPARE(fresh->findChild<QLineEdit*>("txtName")->text(), QString());
+        QCOMPARE(fresh->findChild<QComboBox*>("cmbTime")->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(ReadingWindowsTest)
+#include "reading_windows_test.moc"
