@@ -57,7 +57,9 @@ void BirthDetailsWindow::buildContent()
 
     QWidget* topStrip = addPanel(area, QStringLiteral("Frame2"), 0, 0, kClientWidth, 615, design_.strips);
     const QColor bannerText = design_.exitStripOnTop ? QColor(0, 0, 128) : QColor(Qt::white);
-    addBanner(topStrip, 120, 120, design_.exitStripOnTop ? 5880 : 7620, 375, bannerText);
+    // Where the Exit strip shares the top strip, the banner has less room.
+    addBanner(topStrip, 120, 120, design_.exitStripOnTop ? 5880 : 7620, 375, bannerText,
+              design_.exitStripOnTop ? 8 : 9.75);
 
     QWidget* middle = addPanel(area, QStringLiteral("Frame1"), 0, 600, kClientWidth, 3495,
                                design_.middleArea);

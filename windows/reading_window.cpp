@@ -63,13 +63,13 @@ QWidget* ReadingWindow::addPanel(QWidget* parent, const QString& name, double le
 }
 
 LinkLabel* ReadingWindow::addBanner(QWidget* strip, double left, double top, double width,
-                                    double height, const QColor& text)
+                                    double height, const QColor& text, double points)
 {
     auto* banner = new LinkLabel(
         QStringLiteral("Talk about your chart with other readers in the Selvane forum"), strip);
     banner->setObjectName(QStringLiteral("Label61"));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setFont(Verdana(9.75, true));
+    banner->setFont(Verdana(points, true));
     QPalette palette = banner->palette();
     palette.setColor(QPalette::WindowText, text);
     banner->setPalette(palette);
@@ -87,7 +87,7 @@ void ReadingWindow::addPromotionalLabels(QWidget* parent, double left, double to
         auto* label = new LinkLabel(caption, parent);
         label->setObjectName(name);
         label->setWordWrap(true);
-        label->setFont(Verdana(8.25, true, true));
+        label->setFont(Verdana(8, true, true));
         label->setAutoFillBackground(true);
         label->setPalette(ColouredPalette(label->palette(), background, text));
         label->setGeometry(TwipsRect(left, top, width, height));

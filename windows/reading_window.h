@@ -38,7 +38,7 @@ protected:
                       double height, const QColor& background);
     // The one-line forum banner that opens the home page.
     LinkLabel* addBanner(QWidget* strip, double left, double top, double width, double height,
-                         const QColor& text);
+                         const QColor& text, double points = 9.75);
     // lblFullBrand and lblCobrand on one spot; only the one in front is seen and clicked.
     void addPromotionalLabels(QWidget* parent, double left, double top, double width,
                               double height, const QColor& background, const QColor& text,

@@ -164,8 +164,8 @@ RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& deta
         kSmallWidth, 1020);
     box("Label2", "Your Health", "txtYourHealth", 240 + 2 * 3365, 3270, kSmallWidth, 1020);
     constexpr double kLargeWidth = 4927;
-    box("Label5", "Your Career and Finance", "txtYourCareerandFinance", 240, 4560, kLargeWidth, 1440);
-    box("Label6", "Your Nature", "txtYourNature", 240 + 5047, 4560, kLargeWidth, 1440);
+    box("Label5", "Your Career and Finance", "txtYourCareerandFinance", 240, 4560, kLargeWidth, 1290);
+    box("Label6", "Your Nature", "txtYourNature", 240 + 5047, 4560, kLargeWidth, 1290);
 
     QWidget* bottom = addPanel(area, QStringLiteral("Frame5"), 0, 6840, kClientWidth, 855, kBands);
     addPromotionalLabels(bottom, 120, 120, 6225, 615, kBands, Qt::white, true);
