@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: a second copy is refused, a killed copy leaves no lock behind,
+# and of copies started at the same instant exactly one runs.
+# Usage: single_instance.sh PROGRAM   (runs inside its own xvfb-run)
+set -euo pipefail
+program=$(readlink -f "$1")
+
+if [ -z "${ORBIS_IN_XVFB:-}" ]; then
+  export ORBIS_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+home=$(mktemp -d)
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+pids=()
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$home"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+main_windows() { xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | wc -l; }
+refusals() { xdotool search --onlyvisible --name '^Orbis Tessary$' 2>/dev/null || true; }
+wait_for() { # condition, seconds
+  for _ in $(seq 1 $(($2 * 10))); do eval "$1" && return 0; sleep 0.1; done
+  return 1
+}
+alive() { kill -0 "$1" 2>/dev/null; }
+# Answer the refusal as a person would: focus it, press Enter.
+answer_refusal() {
+  local box
+  box=$(refusals | head -n 1)
+  [ -n "$box" ] || return 1
+  xdotool windowfocus --sync "$box" && xdotool key --clearmodifiers Return
+}
+
+echo "# a second copy is refused while the first runs on"
+"$program" & first=$!; pids+=($first)
+wait_for '[ "$(main_windows)" -ge 1 ]' 20 || fail "first copy shows no main window"
+"$program" & second=$!; pids+=($second)
+wait_for '[ -n "$(refusals)" ]' 20 || fail "second copy shows no refusal"
+answer_refusal || fail "could not answer the refusal"
+wait_for '! alive '"$second" 10 || fail "second copy still running after the refusal was answered"
+wait "$second" || fail "second copy ended with an error"
+alive "$first" || fail "first copy did not survive"
+[ "$(main_windows)" -eq 1 ] || fail "expected one main window"
+echo "ok"
+
+echo "# a copy killed with SIGKILL does not block the next start"
+kill -9 "$first"; wait "$first" 2>/dev/null || true
+wait_for '[ "$(main_windows)" -eq 0 ]' 10 || fail "killed copy's window stays"
+"$program" & third=$!; pids+=($third)
+wait_for '[ "$(main_windows)" -ge 1 ]' 20 || fail "start after a killed copy shows no main window"
+[ -z "$(refusals)" ] || fail "start after a killed copy was refused"
+kill "$third"; wait "$third" 2>/dev/null || true
+echo "ok"
+
+count=${ORBIS_SIMULTANEOUS:-2}
+echo "# $count copies started at the same instant: exactly one runs"
+starters=()
+for _ in $(seq 1 "$count"); do
+  "$program" & starters+=($!); pids+=($!)
+done
+wait_for '[ "$(main_windows)" -ge 1 ]' 30 || fail "no copy shows a main window"
+# Every refused copy shows its message; answer them all.
+for _ in $(seq 1 $((count * 2))); do
+  running=0
+  for p in "${starters[@]}"; do alive "$p" && running=$((running + 1)); done
+  [ "$running" -le 1 ] && break
+  wait_for '[ -n "$(refusals)" ]' 10 && answer_refusal || true
+  sleep 0.3
+done
+sleep 1
+running=0
+for p in "${starters[@]}"; do alive "$p" && running=$((running + 1)); done
+[ "$running" -eq 1 ] || fail "$running copies running, expected 1"
+[ "$(main_windows)" -eq 1 ] || fail "expected one main window"
+# The survivor takes input: File, Exit by keys ends it cleanly.
+survivor=""
+for p in "${starters[@]}"; do alive "$p" && survivor=$p; done
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' | head -n 1)"
+xdotool key --clearmodifiers alt+f
+sleep 0.3
+xdotool key --clearmodifiers x
+wait_for '! alive '"$survivor" 10 || fail "the running copy does not answer File, Exit"
+wait "$survivor" || fail "the running copy ended with an error"
+echo "ok"
+echo "3 passed, 0 failed"
