@@ -1,0 +1,108 @@
+// One whole reading of each kind, from the main window to the result and back, by keys alone.
+#include "fake_platform.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "widget_helpers.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace orbis;
+using namespace orbis::testing;
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        FlushDeletes();
+    }
+    static QString focused()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+private slots:
+    void wholeReadingByKeys_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("proceedKey");
+        QTest::addColumn<int>("resultSlot");
+        QTest::addColumn<QString>("signLabel");
+        QTest::addColumn<QString>("sign");
+        // 5 April, band two below "4am-6am" ("midnight-2am"): sun Aries.
+        QTest::newRow("rising") << 2 << int(Qt::Key_R) << int(ReadingSlot::RisingSignResult)
+                                << "lblYourRisingSign" << "Aquarius";
+        QTest::newRow("midheaven") << 1 << int(Qt::Key_M) << int(ReadingSlot::MidheavenResult)
+                                   << "lblYourMidheavenSign" << "Scorpio";
+        QTest::newRow("descendant") << 0 << int(Qt::Key_D) << int(ReadingSlot::DescendantResult)
+                                    << "lblYourDescendantSign" << "Leo";
+    }
+    void wholeReadingByKeys()
+    {
+        QFETCH(int, option);
+        QFETCH(int, proceedKey);
+        QFETCH(int, resultSlot);
+        QFETCH(QString, signLabel);
+        QFETCH(QString, sign);
+        FakePlatform platform;
+        Program program(platform, [] {});
+        QVERIFY(program.start());
+        MainWindow* main = program.mainWindow();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+
+        // Tab through the main window to the option button, press it with Space.
+        QPushButton* button = Element<QPushButton>(main, "cmdSelectOption", option);
+        for (int i = 0; i < 10 && QApplication::focusWidget() != button; ++i)
+            QTest::keyClick(main, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button);
+        press(Qt::Key_Space);
+        QCOMPARE(focused(), QString("txtName"));
+
+        QTest::keyClicks(QApplication::focusWidget(), "ann");
+        press(Qt::Key_Tab); // cmbTime
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab); // cmbDate
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Down);
+        press(Qt::Key_Tab); // cmbMonth
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Down);
+        press(Qt::Key_Tab); // cmbYear
+        press(Qt::Key_End);
+        QCOMPARE(focused(), QString("cmbYear"));
+
+        // The access key of the Proceed button; a button pressed by its key clicks a moment later.
+        press(proceedKey, Qt::AltModifier);
+        QTRY_VERIFY2(main->readingWindow(ReadingSlot(resultSlot)), "the access key did not proceed");
+        QWidget* result = main->readingWindow(ReadingSlot(resultSlot));
+        QCOMPARE(result->findChild<QLabel*>(signLabel)->text(), sign);
+
+        // Back by its access key; the entries are as typed.
+        press(Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(!main->readingWindow(ReadingSlot(resultSlot)));
+        FlushDeletes();
+        QCOMPARE(main->findChild<QLineEdit*>("txtName")->text(), QString("ANN"));
+        QCOMPARE(main->findChild<QComboBox*>("cmbYear")->currentText(), QString("2050"));
+
+        // Enter proceeds again; Escape closes the result, bringing the welcome panel back.
+        press(Qt::Key_Return);
+        QVERIFY(main->readingWindow(ReadingSlot(resultSlot)));
+        press(Qt::Key_Escape);
+        QVERIFY(!main->readingWindow(ReadingSlot(resultSlot)));
+        QVERIFY(main->isWelcomeVisible());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
