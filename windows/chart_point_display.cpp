@@ -135,7 +135,7 @@ ChartPointDisplay::ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& deta
     QRect signGeometry = Place(design_.signPlace);
     signGeometry.setHeight(signGeometry.height() + 4);
     signLabel_->setGeometry(signGeometry);
-    signLabel_->setAccessibleName(signHeading->text());
+    signLabel_->setAccessibleDescription(signHeading->text());
 
     QLabel* moreHeading = nullptr;
     if (!design_.moreHeading.isEmpty())
@@ -149,7 +149,7 @@ ChartPointDisplay::ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& deta
     description_->setFont(Verdana(design_.descriptionPoints, true));
     description_->setPalette(ColouredPalette(description_->palette(), design_.resultFrame, kValueText));
     description_->setGeometry(Place(design_.descriptionPlace));
-    description_->setAccessibleName(moreHeading ? moreHeading->text() : signHeading->text());
+    description_->setAccessibleDescription(moreHeading ? moreHeading->text() : signHeading->text());
 
     picSign = new QLabel(result);
     picSign->setObjectName(QStringLiteral("picSign"));

@@ -102,7 +102,8 @@ RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& deta
         label->setObjectName(name);
         label->setFont(Verdana(8.25));
         label->setGeometry(TwipsRect(left, top, width, 255));
-        label->setAccessibleName(captionLabel->text());
+        // Read out as what it shows, with its caption as the description.
+        label->setAccessibleDescription(captionLabel->text());
         return label;
     };
 

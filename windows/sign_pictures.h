@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <array>
 
 namespace orbis {
 
@@ -12,6 +13,10 @@ public:
     // Picture `number` at 200 x 200 logical pixels, drawn sharp for `devicePixelRatio`;
     // a null pixmap for numbers outside 1..12.
     QPixmap picture(int number, qreal devicePixelRatio) const;
+
+private:
+    // Drawn once per picture and screen scale; readings show the same twelve again and again.
+    mutable std::array<QPixmap, 12> drawn_;
 };
 
 } // namespace orbis

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the program on a real accessibility bus under Xvfb and reads it with accessibility.py.
+# Usage: accessibility.sh PROGRAM
+set -euo pipefail
+program=$(readlink -f "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${ORBIS_IN_XVFB:-}" ]; then
+  export ORBIS_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
+fi
+
+home=$(mktemp -d)
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+/usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+sleep 0.5
+"$program" & pid=$!
+trap 'kill $pid $bus 2>/dev/null; rm -rf "$home"' EXIT
+/usr/bin/python3 "$here/accessibility.py"
