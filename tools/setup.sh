@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fontconfig
   xvfb xauth xdotool x11-utils
   at-spi2-core python3-pyatspi dbus
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
