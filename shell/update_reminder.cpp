@@ -43,18 +43,30 @@ QString NowAsText(Platform& platform)
 
 } // namespace
 
+namespace {
+
+// Years ISO 8601 can write back; anything outside is no date an earlier release ever stored.
+QDateTime Plausible(const QDateTime& parsed)
+{
+    return parsed.isValid() && parsed.date().year() >= 1 && parsed.date().year() <= 9999
+               ? parsed
+               : QDateTime();
+}
+
+} // namespace
+
 QDateTime ParseLastReminder(const QString& stored)
 {
     const QString text = stored.trimmed();
     if (text.isEmpty())
         return {};
-    QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
+    QDateTime parsed = Plausible(QDateTime::fromString(text, Qt::ISODate));
     if (parsed.isValid())
         return parsed;
-    parsed = ParseLocaleDateTime(text, QLocale());
+    parsed = Plausible(ParseLocaleDateTime(text, QLocale()));
     if (parsed.isValid())
         return parsed;
-    return ParseLocaleDateTime(text, QLocale(QLocale::English, QLocale::UnitedStates));
+    return Plausible(ParseLocaleDateTime(text, QLocale(QLocale::English, QLocale::UnitedStates)));
 }
 
 void RemindOfUpdate(Platform& platform)

@@ -97,6 +97,7 @@ private slots:
         QTest::newRow("earlier release, midnight") << "10/1/2026" << true << true;
         QTest::newRow("unreadable") << "next Tuesday" << false << true;
         QTest::newRow("garbage bytes") << QString::fromUtf8("\xff\xfe\x01") << false << true;
+        QTest::newRow("negative year") << "12/1/-1999" << false << true;
     }
     void storedValues()
     {
