@@ -1,0 +1,22 @@
+// Start-up probe: the program's own start, as in main.cpp, ended after the first paint.
+#include "first_paint.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    QApplication application(argc, argv);
+    orbis::ConfigureApplication(application);
+    orbis::QtPlatform platform;
+    orbis::Program program(platform, [] { QCoreApplication::quit(); });
+    if (!program.start())
+        return 1;
+    orbis::bench::QuitOnFirstPaint probe(program.mainWindow(), sinceMain);
+    return QApplication::exec();
+}

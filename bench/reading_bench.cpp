@@ -1,0 +1,186 @@
+// Reading benchmark: Proceed to a painted result window, beside an empty child window shown alike.
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "tests/ui/fake_platform.h"
+#include "windows/birth_details_design.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include <chrono>
+#include <memory>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+orbis::MainWindow* g_main = nullptr;
+
+// Counts paint events on a window and everything inside it: opaque children cover their parent,
+// which is then not painted itself.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget* window)
+    {
+        window->installEventFilter(this);
+        for (QWidget* child : window->findChildren<QWidget*>())
+            child->installEventFilter(this);
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Whatever the last step left queued (deletions, repaints) is done before the clock starts.
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The event loop's next turn after a click: layout, polish and the update request that paints.
+void PaintPending()
+{
+    QCoreApplication::sendPostedEvents();
+}
+
+orbis::ReadingSlot ResultSlot(orbis::ReadingKind kind)
+{
+    switch (kind) {
+    case orbis::ReadingKind::Descendant:
+        return orbis::ReadingSlot::DescendantResult;
+    case orbis::ReadingKind::Midheaven:
+        return orbis::ReadingSlot::MidheavenResult;
+    case orbis::ReadingKind::RisingSign:
+        break;
+    }
+    return orbis::ReadingSlot::RisingSignResult;
+}
+
+void BM_ProceedToPaintedResult(benchmark::State& state)
+{
+    const auto kind = static_cast<orbis::ReadingKind>(state.range(0));
+    const orbis::ReadingSlot detailsSlot = orbis::DesignOf(kind).slot;
+    for (auto _ : state) {
+        g_main->OpenReading(kind);
+        QWidget* details = g_main->readingWindow(detailsSlot);
+        auto* name = details ? details->findChild<QLineEdit*>(QStringLiteral("txtName")) : nullptr;
+        auto* proceed = details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
+        if (!name || !proceed) {
+            state.SkipWithError("birth-details window without txtName or cmdProceed");
+            return;
+        }
+        Settle();
+
+        const auto start = Clock::now();
+        name->setText(QStringLiteral("MARY JANE"));
+        proceed->click();
+        QWidget* result = g_main->readingWindow(ResultSlot(kind));
+        std::unique_ptr<PaintCounter> counter;
+        if (result)
+            counter = std::make_unique<PaintCounter>(result);
+        PaintPending();
+        const auto end = Clock::now();
+
+        if (!result || counter->paints == 0) {
+            state.SkipWithError("Proceed did not lead to a painted result window");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        counter.reset();
+        g_main->unloadReadingWindows();
+        Settle();
+    }
+}
+BENCHMARK(BM_ProceedToPaintedResult)
+    ->ArgName("kind")
+    ->Arg(static_cast<int>(orbis::ReadingKind::RisingSign))
+    ->Arg(static_cast<int>(orbis::ReadingKind::Midheaven))
+    ->Arg(static_cast<int>(orbis::ReadingKind::Descendant))
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The floor: an empty widget of the rising sign result's size and caption, taken in and painted
+// alike. The caption matters: the frame measures and elides it for every size hint.
+void BM_EmptySubWindowBaseline(benchmark::State& state)
+{
+    auto* area = g_main->findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    if (!area) {
+        state.SkipWithError("main window without mdiArea");
+        return;
+    }
+    g_main->unloadReadingWindows();
+    Settle();
+    const QSize size(state.range(0), state.range(1));
+    const QString caption = QStringLiteral("Orbis Zodiac Rising Sign");
+    for (auto _ : state) {
+        Settle();
+        const auto start = Clock::now();
+        auto* empty = new QWidget;
+        empty->setFixedSize(size);
+        empty->setWindowTitle(caption);
+        PaintCounter counter(empty);
+        QMdiSubWindow* frame = area->addSubWindow(empty);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->show();
+        area->setActiveSubWindow(frame);
+        PaintPending();
+        const auto end = Clock::now();
+
+        if (counter.paints == 0) {
+            state.SkipWithError("the empty child window was not painted");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        frame->close();
+        Settle();
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    orbis::ConfigureApplication(application);
+    orbis::testing::FakePlatform platform;
+    orbis::Program program(platform, [] {});
+    if (!program.start())
+        return 1;
+    g_main = program.mainWindow();
+    Settle();
+
+    // Size the baseline after the real result window, measured once here.
+    g_main->OpenReading(orbis::ReadingKind::RisingSign);
+    QWidget* details = g_main->readingWindow(orbis::ReadingSlot::RisingSignDetails);
+    details->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("MARY"));
+    details->findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
+    const QSize resultSize = g_main->readingWindow(orbis::ReadingSlot::RisingSignResult)->size();
+    g_main->unloadReadingWindows();
+    Settle();
+    benchmark::RegisterBenchmark("BM_EmptySubWindowBaseline", BM_EmptySubWindowBaseline)
+        ->Args({resultSize.width(), resultSize.height()})
+        ->ArgNames({"w", "h"})
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

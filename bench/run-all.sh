@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds the benchmarks, runs all three and prints one markdown table: each figure, its baseline, the ratio.
+# Usage: bench/run-all.sh            (BUILD=dir picks the build folder, RUNS=n the start-up runs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$(pwd)
+build=${BUILD:-/tmp/bench-build}
+runs=${RUNS:-20}
+repetitions=${REPETITIONS:-10}
+
+packages=(cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libbenchmark-dev
+          fonts-dejavu-core fontconfig xvfb xauth time jq)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+fi
+
+cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_BENCH=ON \
+  -DORBIS_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target engine_bench reading_bench bare_qt_window first_paint_probe >/dev/null
+
+results="$build/bench-results"
+mkdir -p "$results"
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+trap 'rm -rf "$runtime"' EXIT
+
+gbench() {
+  "$@" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+    --benchmark_format=json
+}
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+gbench "$build/bench/engine_bench" >"$results/engine.json" 2>"$results/engine.log"
+env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" LC_ALL=C.UTF-8 \
+  "$build/bench/reading_bench" --benchmark_repetitions="$repetitions" \
+  --benchmark_report_aggregates_only=true --benchmark_format=json \
+  >"$results/reading.json" 2>"$results/reading.log"
+STARTUP_RESULTS="$results/startup.env" bench/startup.sh "$build/bench/bare_qt_window" \
+  "$build/bench/first_paint_probe" "$runs" >"$results/startup.md"
+
+# The median of a benchmark's repetitions, in the unit given (ns, us, ms), and its error if any.
+median_of() {
+  local file=$1 name=$2 unit=$3
+  jq -r --arg name "$name" --arg unit "$unit" '
+    .benchmarks[] | select(.run_name == $name and .aggregate_name == "median")
+    | .real_time * ({"ns": 1, "us": 1000, "ms": 1000000}[.time_unit])
+      / ({"ns": 1, "us": 1000, "ms": 1000000}[$unit])' "$file"
+}
+check_errors() {
+  local file=$1
+  if jq -e '[.benchmarks[] | select(.error_occurred == true)] | length > 0' "$file" >/dev/null; then
+    jq -r '.benchmarks[] | select(.error_occurred == true) | "\(.name): \(.error_message)"' "$file" >&2
+    exit 1
+  fi
+}
+check_errors "$results/engine.json"
+check_errors "$results/reading.json"
+fmt() { awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+# shellcheck disable=SC1091
+source "$results/startup.env"
+
+engine=$(median_of "$results/engine.json" BM_EngineReadingSweep us)
+arith=$(median_of "$results/engine.json" BM_ArithmeticBaseline us)
+empty_name=$(jq -r '[.benchmarks[] | select(.run_name | startswith("BM_EmptySubWindowBaseline"))][0].run_name' \
+  "$results/reading.json")
+empty=$(median_of "$results/reading.json" "$empty_name" ms)
+empty_size=$(sed -E 's|.*/w:([0-9]+)/h:([0-9]+).*|\1 x \2|' <<<"$empty_name")
+
+cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+echo "Run $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores, $cpu; load average before: $load_before."
+echo
+echo "| Figure (median) | Orbis Tessary | Baseline | Baseline is | Ratio |"
+echo "|---|---:|---:|---|---:|"
+echo "| Engine, all 144 (sun sign, band) readings, per sweep | $(fmt "$engine" 2) µs | $(fmt "$arith" 3) µs | the 144 rising signs as (s - k) mod 12 | $(ratio "$engine" "$arith") |"
+echo "| Start-up, launch to first paint (wall, $runs alternating runs) | $probe_paint_ms ms | $bare_paint_ms ms | bare QMainWindow + empty QMdiArea, maximised | $(ratio "$probe_paint_ms" "$bare_paint_ms") |"
+echo "| Start-up, launch to exit, quitting on first paint (wall) | $probe_wall_ms ms | $bare_wall_ms ms | the same bare program | $(ratio "$probe_wall_ms" "$bare_wall_ms") |"
+echo "| Start-up, main() to first paint | $probe_inner_ms ms | $bare_inner_ms ms | the same bare program | $(ratio "$probe_inner_ms" "$bare_inner_ms") |"
+echo "| Start-up, peak RSS | $probe_rss_mib MiB | $bare_rss_mib MiB | the same bare program | $(ratio "$probe_rss_mib" "$bare_rss_mib") |"
+for kind in "2 Zodiac Rising Sign" "1 Midheaven Astrology" "0 Descendant Astrology"; do
+  reading=$(median_of "$results/reading.json" "BM_ProceedToPaintedResult/kind:${kind%% *}/manual_time" ms)
+  echo "| Proceed to painted result, ${kind#* } | $(fmt "$reading" 2) ms | $(fmt "$empty" 2) ms | empty QWidget ($empty_size) as a QMdiSubWindow, painted | $(ratio "$reading" "$empty") |"
+done
