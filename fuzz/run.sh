@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$(pwd)
 seconds=${1:-60}
-build=${BUILD:-/tmp/fuzz-build}
+build=${BUILD:-$source_dir/build-fuzz}
 
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBIS_FUZZ=ON -DORBIS_BUILD_TESTS=OFF -DORBIS_BUILD_UI=ON >/dev/null
