@@ -45,13 +45,21 @@ env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" LC_ALL=C.UTF-8 \
 STARTUP_RESULTS="$results/startup.env" bench/startup.sh "$build/bench/bare_qt_window" \
   "$build/bench/first_paint_probe" "$runs" >"$results/startup.md"
 
-# The median of a benchmark's repetitions, in the unit given (ns, us, ms), and its error if any.
+# The median of a benchmark's repetitions (the single run without repetitions), in the unit
+# given: ns, us or ms.
 median_of() {
-  local file=$1 name=$2 unit=$3
-  jq -r --arg name "$name" --arg unit "$unit" '
-    .benchmarks[] | select(.run_name == $name and .aggregate_name == "median")
+  local file=$1 name=$2 unit=$3 value
+  value=$(jq -r --arg name "$name" --arg unit "$unit" '
+    [.benchmarks[] | select(.run_name == $name)] as $runs
+    | ([$runs[] | select(.aggregate_name == "median")] + [$runs[] | select(.run_type == "iteration")])
+    | first // empty
     | .real_time * ({"ns": 1, "us": 1000, "ms": 1000000}[.time_unit])
-      / ({"ns": 1, "us": 1000, "ms": 1000000}[$unit])' "$file"
+      / ({"ns": 1, "us": 1000, "ms": 1000000}[$unit])' "$file")
+  if [ -z "$value" ]; then
+    echo "$0: no result for $name in $file" >&2
+    exit 1
+  fi
+  echo "$value"
 }
 check_errors() {
   local file=$1
@@ -64,8 +72,15 @@ check_errors "$results/engine.json"
 check_errors "$results/reading.json"
 fmt() { awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-# shellcheck disable=SC1091
-source "$results/startup.env"
+startup() { sed -n "s/^$1=//p" "$results/startup.env"; }
+bare_paint_ms=$(startup bare_paint_ms)
+probe_paint_ms=$(startup probe_paint_ms)
+bare_wall_ms=$(startup bare_wall_ms)
+probe_wall_ms=$(startup probe_wall_ms)
+bare_inner_ms=$(startup bare_inner_ms)
+probe_inner_ms=$(startup probe_inner_ms)
+bare_rss_mib=$(startup bare_rss_mib)
+probe_rss_mib=$(startup probe_rss_mib)
 
 engine=$(median_of "$results/engine.json" BM_EngineReadingSweep us)
 arith=$(median_of "$results/engine.json" BM_ArithmeticBaseline us)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 namespace orbis {
@@ -57,6 +58,8 @@ TEST(MoveSign, WrapsBothWays)
     EXPECT_EQ(MoveSign(ZodiacSign::Leo, 6), ZodiacSign::Aquarius);
     EXPECT_EQ(MoveSign(ZodiacSign::Leo, 24), ZodiacSign::Leo);
     EXPECT_EQ(MoveSign(ZodiacSign::Leo, -25), ZodiacSign::Cancer);
+    EXPECT_EQ(MoveSign(ZodiacSign::Leo, INT_MAX), MoveSign(ZodiacSign::Leo, INT_MAX % 12));
+    EXPECT_EQ(MoveSign(ZodiacSign::Leo, INT_MIN), MoveSign(ZodiacSign::Leo, INT_MIN % 12));
 }
 
 // Written out independently of the engine's own table: (month, last day of first part, signs).

@@ -49,7 +49,8 @@ constexpr int BandNumber(BirthTimeBand band) { return static_cast<int>(band); }
 // Moves forward (places > 0) or back (places < 0) round the zodiac.
 constexpr ZodiacSign MoveSign(ZodiacSign sign, int places)
 {
-    const int moved = ((SignNumber(sign) + places) % kSignCount + kSignCount) % kSignCount;
+    // Reduce first, so that no count of places can overflow.
+    const int moved = (SignNumber(sign) + places % kSignCount + kSignCount) % kSignCount;
     return static_cast<ZodiacSign>(moved);
 }
 
