@@ -10,16 +10,7 @@ repetitions=${REPETITIONS:-10}
 
 packages=(cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libbenchmark-dev
           fonts-dejavu-core fontconfig xvfb xauth time jq)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+tools/install-packages.sh "${packages[@]}"
 
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_BENCH=ON \
   -DORBIS_BUILD_TESTS=OFF >/dev/null

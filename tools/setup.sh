@@ -13,18 +13,7 @@ packages=(
   at-spi2-core python3-pyatspi dbus
   desktop-file-utils appstream
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  # A missing font cache costs seconds at the first start.
-  fc-cache -s >/dev/null 2>&1 || true
-fi
+tools/install-packages.sh "${packages[@]}"
 
 build=${1:-build}
 shift || true

@@ -6,6 +6,7 @@
 #include "../shell/platform.h"
 #include "../shell/program_title.h"
 #include "../shell/twips.h"
+#include "engine_text.h"
 #include "name_edit.h"
 #include "result_windows.h"
 
@@ -30,7 +31,7 @@ QStringList ListOf(const std::array<std::string_view, N>& texts)
 {
     QStringList list;
     for (std::string_view text : texts)
-        list.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        list.append(ToQString(text));
     return list;
 }
 

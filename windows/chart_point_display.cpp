@@ -3,6 +3,7 @@
 
 #include "../shell/fonts.h"
 #include "../shell/twips.h"
+#include "engine_text.h"
 
 #include "orbis/chart_points.h"
 #include "orbis/reading_state.h"
@@ -175,11 +176,11 @@ void ChartPointDisplay::fill()
     if (!sign)
         return;
     const std::string_view name = SignName(*sign);
-    signLabel_->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    signLabel_->setText(ToQString(name));
     showPicture(picSign, PictureNumber(*sign));
     picSign->setAccessibleName(signLabel_->text());
     const std::string_view text = design_.descriptionOf(*sign);
-    description_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    description_->setText(ToQString(text));
 }
 
 } // namespace orbis

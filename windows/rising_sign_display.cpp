@@ -5,6 +5,7 @@
 #include "../shell/link_label.h"
 #include "../shell/twips.h"
 #include "../shell/web_pages.h"
+#include "engine_text.h"
 
 #include "orbis/reading_state.h"
 #include "orbis/rising_sign.h"
@@ -26,11 +27,6 @@ const QColor kBands(103, 10, 35);
 const QColor kValueText(64, 0, 0);
 const QColor kCaptionText(128, 64, 0);
 const QColor kButtonFace(255, 224, 192);
-
-QString Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsCopyKey(const QKeyEvent* event)
 {
@@ -205,7 +201,7 @@ void RisingSignDisplay::fill()
         {"txtYourLoveandDomesticLife", profile->LoveandDomesticLife},
         {"txtYourHealth", profile->Health}};
     for (const auto& [name, text] : topics)
-        topic(QString::fromLatin1(name))->setPlainText(Text(text));
+        topic(QString::fromLatin1(name))->setPlainText(ToQString(text));
     const std::pair<const char*, std::string_view> attributes[] = {
         {"lblYourRulingPlanet", profile->RulingPlanet},
         {"lblYourSymbol", profile->Symbol},
@@ -218,7 +214,7 @@ void RisingSignDisplay::fill()
         {"lblYourLuckyColors", profile->LuckyColors},
         {"lblYourLuckyGemstone", profile->LuckyGemstone}};
     for (const auto& [name, text] : attributes)
-        value(QString::fromLatin1(name))->setText(Text(text));
+        value(QString::fromLatin1(name))->setText(ToQString(text));
     showPicture(picSign, profile->PictureIndex);
     picSign->setAccessibleName(QString::fromStdString(readings.currentRisingSign));
 }
