@@ -27,10 +27,10 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 QCursor LinkPointer()
 {
-    // Drawn once, at the screen's scale, so that it stays sharp on high-density screens.
+    // Made once, from the double-size picture on high-density screens so that it stays sharp.
     static const QCursor pointer = [] {
         constexpr int kSize = 32;
-        const QPixmap pixmap = QIcon(QStringLiteral(":/cursors/link.svg"))
+        const QPixmap pixmap = QIcon(QStringLiteral(":/cursors/link.png"))
                                    .pixmap(QSize(kSize, kSize), qGuiApp->devicePixelRatio());
         return pixmap.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pixmap, 10, 2);
     }();

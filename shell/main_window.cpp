@@ -41,9 +41,9 @@ struct OptionButton {
 
 // Placed left to right; the index, not the place, decides the reading.
 constexpr OptionButton kOptionButtons[] = {
-    {2, 840, 240, "Picture4", "Zodiac Rising Sign", ":/icons/rising-sign.svg"},
-    {0, 4440, 3840, "Picture2", "Descendant Astrology", ":/icons/descendant.svg"},
-    {1, 8040, 7440, "Picture3", "Midheaven Astrology", ":/icons/midheaven.svg"},
+    {2, 840, 240, "Picture4", "Zodiac Rising Sign", ":/icons/options/rising-sign.png"},
+    {0, 4440, 3840, "Picture2", "Descendant Astrology", ":/icons/options/descendant.png"},
+    {1, 8040, 7440, "Picture3", "Midheaven Astrology", ":/icons/options/midheaven.png"},
 };
 
 struct Caption {
@@ -96,6 +96,16 @@ void MoveTwips(QWidget* widget, double left, double top)
     widget->move(Twips(left), Twips(top));
 }
 
+// Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
+// original at every one of them would hold up the first paint.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/program/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ReadingState& readings)
@@ -103,7 +113,7 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ProgramCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orbis-tessary.svg")));
+    setWindowIcon(ProgramIcon());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Renders the pictures shown at start-up from their vector sources into PNG files, which are kept in
+# the repository: decoding a PNG is far cheaper than drawing an SVG before the first paint, and the
+# build needs no renderer. Run it after changing any SVG under resources/icons or resources/cursors.
+# Needs rsvg-convert (package librsvg2-bin).
+set -euo pipefail
+cd "$(dirname "$0")/../resources"
+
+render() { # source, target, size in pixels
+  rsvg-convert --width "$3" --height "$3" --keep-aspect-ratio --output "$2" "$1"
+}
+
+# Program icon: the window icon sizes and the installed hicolor sizes.
+for size in 16 24 32 48 64 128 256; do
+  render icons/orbis-tessary.svg "icons/program/$size.png" "$size"
+done
+# Option buttons (34 px on screen) and the link pointer (32 px), each also for double-density screens.
+for name in rising-sign descendant midheaven; do
+  render "icons/$name.svg" "icons/options/$name.png" 34
+  render "icons/$name.svg" "icons/options/$name@2x.png" 68
+done
+render cursors/link.svg cursors/link.png 32
+render cursors/link.svg cursors/link@2x.png 64
