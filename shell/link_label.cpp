@@ -1,9 +1,10 @@
 // Clickable labels and the link pointer.
 #include "link_label.h"
 
+#include "ready_drawn.h"
+
 #include <QCursor>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -30,8 +31,8 @@ QCursor LinkPointer()
     // Made once, from the double-size picture on high-density screens so that it stays sharp.
     static const QCursor pointer = [] {
         constexpr int kSize = 32;
-        const QPixmap pixmap = QIcon(QStringLiteral(":/cursors/link.png"))
-                                   .pixmap(QSize(kSize, kSize), qGuiApp->devicePixelRatio());
+        const QPixmap pixmap = ReadyDrawnPixmap(":/cursors/link.png", ":/cursors/link@2x.png",
+                                                QSize(kSize, kSize), qGuiApp->devicePixelRatio());
         return pixmap.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pixmap, 10, 2);
     }();
     return pointer;

@@ -9,11 +9,12 @@
 #include "menus.h"
 #include "platform.h"
 #include "program_title.h"
+#include "ready_drawn.h"
 #include "twips.h"
 #include "web_pages.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
+#include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
@@ -36,14 +37,18 @@ struct OptionButton {
     double iconLeft;
     const char* iconName;
     const char* caption;
-    const char* icon;
+    const char* icon;   // as drawn for ordinary screens
+    const char* icon2x; // and for double-density ones
 };
 
 // Placed left to right; the index, not the place, decides the reading.
 constexpr OptionButton kOptionButtons[] = {
-    {2, 840, 240, "Picture4", "Zodiac Rising Sign", ":/icons/options/rising-sign.png"},
-    {0, 4440, 3840, "Picture2", "Descendant Astrology", ":/icons/options/descendant.png"},
-    {1, 8040, 7440, "Picture3", "Midheaven Astrology", ":/icons/options/midheaven.png"},
+    {2, 840, 240, "Picture4", "Zodiac Rising Sign", ":/icons/options/rising-sign.png",
+     ":/icons/options/rising-sign@2x.png"},
+    {0, 4440, 3840, "Picture2", "Descendant Astrology", ":/icons/options/descendant.png",
+     ":/icons/options/descendant@2x.png"},
+    {1, 8040, 7440, "Picture3", "Midheaven Astrology", ":/icons/options/midheaven.png",
+     ":/icons/options/midheaven@2x.png"},
 };
 
 struct Caption {
@@ -100,10 +105,8 @@ void MoveTwips(QWidget* widget, double left, double top)
 // original at every one of them would hold up the first paint.
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/program/%1.png").arg(size), QSize(size, size));
-    return icon;
+    return ReadyDrawnIcon({":/icons/program/16.png", ":/icons/program/32.png",
+                           ":/icons/program/48.png", ":/icons/program/64.png"});
 }
 
 } // namespace
@@ -126,10 +129,12 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     picture6->setAutoFillBackground(true);
     picture6->setPalette(ColouredPalette(picture6->palette(), kLightBlue, Qt::black));
     picture6->setAccessibleName(QStringLiteral("Selvane home page"));
-    connect(picture6, &LinkLabel::clicked, this, [this] { OpenWebPage(platform_, WebPage::HomePage); });
+    connect(picture6, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(platform_, WebPage::HomePage); });
     createBanner(picture6);
 
-    QWidget* picture1 = Panel(central, QStringLiteral("Picture1"), 900, palette().color(QPalette::Window));
+    QWidget* picture1 =
+        Panel(central, QStringLiteral("Picture1"), 900, palette().color(QPalette::Window));
     createOptionButtons(picture1);
 
     picMain_ = Panel(central, QStringLiteral("picMain"), 8640, Qt::black);
@@ -167,10 +172,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::createMenus()
 {
-    mainMenus_ = BuildMenuBar(this, MenuFamily::Main,
-                              {QString(), QString(), {}, [this] { close(); },
-                               [this] { showAbout(this); }},
-                              platform_);
+    mainMenus_ = BuildMenuBar(
+        this, MenuFamily::Main,
+        {QString(), QString(), {}, [this] { close(); }, [this] { showAbout(this); }}, platform_);
     menuBar()->addActions(mainMenus_);
 }
 
@@ -182,7 +186,8 @@ void MainWindow::createBanner(QWidget* strip)
     lblSelvaneBanner_->setAlignment(Qt::AlignCenter);
     lblSelvaneBanner_->setFont(Verdana(9.75, true));
     lblSelvaneBanner_->setAutoFillBackground(true);
-    lblSelvaneBanner_->setPalette(ColouredPalette(lblSelvaneBanner_->palette(), Qt::white, Qt::black));
+    lblSelvaneBanner_->setPalette(
+        ColouredPalette(lblSelvaneBanner_->palette(), Qt::white, Qt::black));
     lblSelvaneBanner_->resize(TwipsSize(9480, 465));
     connect(lblSelvaneBanner_, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::HomePage); });
@@ -190,7 +195,10 @@ void MainWindow::createBanner(QWidget* strip)
 
 void MainWindow::createOptionButtons(QWidget* strip)
 {
-    auto* container = new QGroupBox(strip);
+    // A plain frame: the style draws a caption-less group box from a picture file, and reading
+    // that file would pull in every image plugin before the first paint.
+    auto* container = new QFrame(strip);
+    container->setFrameShape(QFrame::StyledPanel);
     container->setObjectName(QStringLiteral("picButtonContainer"));
     container->resize(TwipsSize(10755, 800));
     picButtonContainer_ = container;
@@ -198,7 +206,8 @@ void MainWindow::createOptionButtons(QWidget* strip)
         auto* icon = new QLabel(container);
         icon->setObjectName(QString::fromLatin1(option.iconName));
         icon->setGeometry(TwipsRect(option.iconLeft, 172, 510, 510));
-        icon->setPixmap(QIcon(QString::fromLatin1(option.icon)).pixmap(icon->size(), devicePixelRatioF()));
+        icon->setPixmap(
+            ReadyDrawnPixmap(option.icon, option.icon2x, icon->size(), devicePixelRatioF()));
         icon->setAccessibleName(QString::fromLatin1(option.caption));
 
         auto* button = new QPushButton(QString::fromLatin1(option.caption), container);
@@ -253,7 +262,8 @@ void MainWindow::createFooter(QWidget* strip)
     offer->setWordWrap(true);
     offer->setFont(Verdana(8.25, true, true));
     offer->setGeometry(TwipsRect(120, 60, 6975, 615));
-    connect(offer, &LinkLabel::clicked, this, [this] { OpenWebPage(platform_, WebPage::FullyBranded); });
+    connect(offer, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(platform_, WebPage::FullyBranded); });
 
     cmdMdiExit_ = new QPushButton(QStringLiteral("&Exit"), strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
@@ -313,10 +323,9 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     QPointer<QMdiSubWindow>& place = readingWindows_[static_cast<std::size_t>(slot)];
     if (place)
         place->close();
-    QMdiSubWindow* frame = mdiArea_->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint |
-                                                              Qt::WindowSystemMenuHint |
-                                                              Qt::WindowMinimizeButtonHint |
-                                                              Qt::WindowCloseButtonHint);
+    QMdiSubWindow* frame = mdiArea_->addSubWindow(
+        window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
     place = frame;

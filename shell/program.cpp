@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "main_window.h"
 #include "platform.h"
+#include "program_style.h"
 #include "program_title.h"
 #include "update_reminder.h"
 
@@ -20,6 +21,11 @@ void ConfigureApplication(QApplication& application)
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
     QApplication::setOrganizationName(QStringLiteral("Selvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.selvane.OrbisTessary"));
+    // The menus stay in the window, where the readings' design puts them. Asking the desktop for a
+    // global menu bar also costs a session-bus round trip (or a failed bus start-up) before the
+    // first paint.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new ProgramStyle);
     RegisterFontSubstitutes();
     application.setFont(Verdana(8.25));
 }

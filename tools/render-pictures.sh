@@ -19,5 +19,8 @@ for name in rising-sign descendant midheaven; do
   render "icons/$name.svg" "icons/options/$name.png" 34
   render "icons/$name.svg" "icons/options/$name@2x.png" 68
 done
+# The menu bar's overflow arrow, shown when the window is too narrow for all the menus.
+render icons/menu-overflow.svg icons/menu-overflow.png 16
+render icons/menu-overflow.svg icons/menu-overflow@2x.png 32
 render cursors/link.svg cursors/link.png 32
 render cursors/link.svg cursors/link@2x.png 64
