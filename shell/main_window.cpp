@@ -323,6 +323,10 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     QPointer<QMdiSubWindow>& place = readingWindows_[static_cast<std::size_t>(slot)];
     if (place)
         place->close();
+    // The frame elides its caption each time it works out its title bar, well over fifty times
+    // while it is taken in, sized and placed; so it gets the caption once that is done.
+    const QString caption = window->windowTitle();
+    window->setWindowTitle(QString());
     QMdiSubWindow* frame = mdiArea_->addSubWindow(
         window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -335,6 +339,7 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     // Centred on the screen's width, at the top of the space the main window leaves.
     MoveTwips(frame, (screenWidth_ - PixelsToTwips(frame->width())) / 2, 0);
     mdiArea_->setActiveSubWindow(frame);
+    window->setWindowTitle(caption);
     window->setFocus();
 }
 

@@ -15,6 +15,12 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <utility>
 
 namespace orbis {
 
@@ -45,6 +51,39 @@ TopicBox::TopicBox(const QString& name, QWidget* parent) : QPlainTextEdit(parent
     setContextMenuPolicy(Qt::NoContextMenu);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFont(Verdana(8.25));
+    document()->setUndoRedoEnabled(false);
+}
+
+void TopicBox::setTopic(const QString& text)
+{
+    if (isVisible()) {
+        hasPending_ = false;
+        display(text);
+        return;
+    }
+    pending_ = text;
+    hasPending_ = true;
+}
+
+void TopicBox::showEvent(QShowEvent* event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (hasPending_) {
+        hasPending_ = false;
+        display(std::exchange(pending_, QString()));
+    }
+}
+
+void TopicBox::display(const QString& text)
+{
+    // The box holds one paragraph, laid out once and drawn straight after. Its layout keeps the
+    // shaped glyphs, which would otherwise be thrown away and the paragraph shaped over again to
+    // place the cursor and again for every paint.
+    QTextDocument* document = this->document();
+    document->clear();
+    document->firstBlock().layout()->setCacheEnabled(true);
+    QTextCursor(document).insertText(text);
+    moveCursor(QTextCursor::Start);
 }
 
 bool TopicBox::event(QEvent* event)
@@ -80,7 +119,8 @@ RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& deta
     QWidget* top = addPanel(area, QStringLiteral("Frame2"), 0, 0, kClientWidth, 735, kBands);
     addBanner(top, 120, 120, kClientWidth - 240, 495, Qt::white);
 
-    QWidget* content = addPanel(area, QStringLiteral("Frame1"), 0, 720, kClientWidth, 6135, kContent);
+    QWidget* content =
+        addPanel(area, QStringLiteral("Frame1"), 0, 720, kClientWidth, 6135, kContent);
 
     auto caption = [&](const QString& name, const QString& text, double left, double top,
                        double width) -> QLabel* {
@@ -127,8 +167,9 @@ RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& deta
     for (int row = 0; row < 6; ++row) {
         const double y = kBlockTop + row * kRowHeight;
         for (const auto& [pair, x] : {std::pair{left[row], 240.0}, std::pair{right[row], 6960.0}}) {
-            QLabel* captionLabel = caption(QString::fromLatin1(pair.caption),
-                                           QString::fromLatin1(pair.captionText), x, y, kColumnWidth);
+            QLabel* captionLabel =
+                caption(QString::fromLatin1(pair.caption), QString::fromLatin1(pair.captionText), x,
+                        y, kColumnWidth);
             valueLabel(QString::fromLatin1(pair.value), x, y + 240, kColumnWidth, captionLabel);
         }
     }
@@ -161,7 +202,8 @@ RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& deta
         kSmallWidth, 1020);
     box("Label2", "Your Health", "txtYourHealth", 240 + 2 * 3365, 3270, kSmallWidth, 1020);
     constexpr double kLargeWidth = 4927;
-    box("Label5", "Your Career and Finance", "txtYourCareerandFinance", 240, 4560, kLargeWidth, 1290);
+    box("Label5", "Your Career and Finance", "txtYourCareerandFinance", 240, 4560, kLargeWidth,
+        1290);
     box("Label6", "Your Nature", "txtYourNature", 240 + 5047, 4560, kLargeWidth, 1290);
 
     QWidget* bottom = addPanel(area, QStringLiteral("Frame5"), 0, 6840, kClientWidth, 855, kBands);
@@ -178,15 +220,16 @@ QLabel* RisingSignDisplay::value(const QString& name) const
     return findChild<QLabel*>(name);
 }
 
-QPlainTextEdit* RisingSignDisplay::topic(const QString& name) const
+TopicBox* RisingSignDisplay::topic(const QString& name) const
 {
-    return findChild<QPlainTextEdit*>(name);
+    return findChild<TopicBox*>(name);
 }
 
 void RisingSignDisplay::fill()
 {
     ReadingState& readings = host_.readings();
-    value(QStringLiteral("lblYourSunSign"))->setText(QString::fromStdString(readings.currentSunSign));
+    value(QStringLiteral("lblYourSunSign"))
+        ->setText(QString::fromStdString(readings.currentSunSign));
     FindRisingSign(readings, readings.currentLookupKey);
     value(QStringLiteral("lblYourRisingSign"))
         ->setText(QString::fromStdString(readings.currentRisingSign));
@@ -201,7 +244,7 @@ void RisingSignDisplay::fill()
         {"txtYourLoveandDomesticLife", profile->LoveandDomesticLife},
         {"txtYourHealth", profile->Health}};
     for (const auto& [name, text] : topics)
-        topic(QString::fromLatin1(name))->setPlainText(ToQString(text));
+        topic(QString::fromLatin1(name))->setTopic(ToQString(text));
     const std::pair<const char*, std::string_view> attributes[] = {
         {"lblYourRulingPlanet", profile->RulingPlanet},
         {"lblYourSymbol", profile->Symbol},

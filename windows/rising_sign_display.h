@@ -13,10 +13,21 @@ class TopicBox : public QPlainTextEdit {
 public:
     TopicBox(const QString& name, QWidget* parent);
 
+    // Shows `text`; a box not yet on screen takes it as it appears, at its final width, so the
+    // text is laid out once rather than at a guessed width first.
+    void setTopic(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
+
+private:
+    void display(const QString& text);
+
+    QString pending_;
+    bool hasPending_ = false;
 };
 
 class RisingSignDisplay : public ResultWindow {
@@ -28,7 +39,7 @@ public:
 
 private:
     QLabel* value(const QString& name) const;
-    QPlainTextEdit* topic(const QString& name) const;
+    TopicBox* topic(const QString& name) const;
 
     QLabel* picSign = nullptr;
 };

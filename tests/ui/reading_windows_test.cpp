@@ -5,6 +5,8 @@
 #include "widget_helpers.h"
 #include "windows/birth_details_window.h"
 
+#include "orbis/sign_profile.h"
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -13,6 +15,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace orbis;
@@ -416,12 +420,25 @@ private slots:
         QCOMPARE(text("lblYourRulingPlanet"), QString("Mercury"));
         QCOMPARE(text("lblYourLuckyColors"), QString("Yellow, Purple, Blue"));
         QCOMPARE(text("lblYourLuckyNumbers"), QString("3, 7"));
-        for (const char* box : {"txtYourLooks", "txtYourNature", "txtYourCareerandFinance",
-                                "txtYourLoveandDomesticLife", "txtYourHealth"}) {
+        const SignProfile& gemini = GetSignProfile(ZodiacSign::Gemini);
+        const std::pair<const char*, std::string_view> topics[] = {
+            {"txtYourLooks", gemini.Looks},
+            {"txtYourNature", gemini.Nature},
+            {"txtYourCareerandFinance", gemini.CareerandFinance},
+            {"txtYourLoveandDomesticLife", gemini.LoveandDomesticLife},
+            {"txtYourHealth", gemini.Health}};
+        for (const auto& [box, topic] : topics) {
             auto* edit = shown->findChild<QPlainTextEdit*>(box);
             QVERIFY(edit->isReadOnly());
-            QVERIFY(edit->toPlainText().size() > 80);
+            QCOMPARE(edit->toPlainText(), QString::fromUtf8(topic.data(), qsizetype(topic.size())));
+            // Opened at the top of the text, with nothing to undo.
+            QCOMPARE(edit->textCursor().position(), 0);
+            QCOMPARE(edit->verticalScrollBar()->value(), 0);
+            QVERIFY(!edit->document()->isUndoAvailable());
         }
+        // The longest topic runs past its box, so that box scrolls.
+        auto* nature = shown->findChild<QPlainTextEdit*>("txtYourNature");
+        QVERIFY(nature->verticalScrollBar()->maximum() > 0);
     }
 
     void topicBoxesLeaveTheClipboardAlone()
