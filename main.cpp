@@ -1,4 +1,5 @@
 // Orbis Tessary: rising sign, midheaven and descendant readings.
+#include "shell/font_configuration.h"
 #include "shell/program.h"
 #include "shell/qt_platform.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    orbis::FontConfigurationPreload fonts;
     QApplication application(argc, argv);
     orbis::ConfigureApplication(application);
     orbis::QtPlatform platform;

@@ -1,5 +1,6 @@
 // Start-up probe: the program's own start, as in main.cpp, ended after the first paint.
 #include "first_paint.h"
+#include "shell/font_configuration.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/qt_platform.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    orbis::FontConfigurationPreload fonts;
     QApplication application(argc, argv);
     orbis::ConfigureApplication(application);
     orbis::QtPlatform platform;

@@ -8,13 +8,13 @@ build=${BUILD:-/tmp/bench-build}
 runs=${RUNS:-20}
 repetitions=${REPETITIONS:-10}
 
-packages=(cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libbenchmark-dev
+packages=(cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libfontconfig-dev libbenchmark-dev
           fonts-dejavu-core fontconfig xvfb xauth time jq)
 tools/install-packages.sh "${packages[@]}"
 
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_BENCH=ON \
   -DORBIS_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target engine_bench reading_bench bare_qt_window first_paint_probe >/dev/null
+cmake --build "$build" -j2 --target engine_bench reading_bench bare_qt_window bare_text_window first_paint_probe >/dev/null
 
 results="$build/bench-results"
 mkdir -p "$results"
@@ -35,6 +35,8 @@ env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" LC_ALL=C.UTF-8 \
   >"$results/reading.json" 2>"$results/reading.log"
 STARTUP_RESULTS="$results/startup.env" bench/startup.sh "$build/bench/bare_qt_window" \
   "$build/bench/first_paint_probe" "$runs" >"$results/startup.md"
+STARTUP_RESULTS="$results/text.env" bench/startup.sh "$build/bench/bare_qt_window" \
+  "$build/bench/bare_text_window" "$runs" >"$results/text.md"
 
 # The median of a benchmark's repetitions (the single run without repetitions), in the unit
 # given: ns, us or ms.
@@ -64,6 +66,7 @@ check_errors "$results/reading.json"
 fmt() { awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 startup() { sed -n "s/^$1=//p" "$results/startup.env"; }
+text() { sed -n "s/^$1=//p" "$results/text.env"; }
 bare_paint_ms=$(startup bare_paint_ms)
 probe_paint_ms=$(startup probe_paint_ms)
 bare_wall_ms=$(startup bare_wall_ms)
@@ -72,6 +75,10 @@ bare_inner_ms=$(startup bare_inner_ms)
 probe_inner_ms=$(startup probe_inner_ms)
 bare_rss_mib=$(startup bare_rss_mib)
 probe_rss_mib=$(startup probe_rss_mib)
+text_bare_paint_ms=$(text bare_paint_ms)
+text_paint_ms=$(text probe_paint_ms)
+text_bare_rss_mib=$(text bare_rss_mib)
+text_rss_mib=$(text probe_rss_mib)
 
 engine=$(median_of "$results/engine.json" BM_EngineReadingSweep us)
 arith=$(median_of "$results/engine.json" BM_ArithmeticBaseline us)
@@ -90,6 +97,8 @@ echo "| Start-up, launch to first paint (wall, $runs alternating runs) | $probe_
 echo "| Start-up, launch to exit, quitting on first paint (wall) | $probe_wall_ms ms | $bare_wall_ms ms | the same bare program | $(ratio "$probe_wall_ms" "$bare_wall_ms") |"
 echo "| Start-up, main() to first paint | $probe_inner_ms ms | $bare_inner_ms ms | the same bare program | $(ratio "$probe_inner_ms" "$bare_inner_ms") |"
 echo "| Start-up, peak RSS | $probe_rss_mib MiB | $bare_rss_mib MiB | the same bare program | $(ratio "$probe_rss_mib" "$bare_rss_mib") |"
+echo "| Start-up reference: a menu bar and one line of text, launch to first paint | $text_paint_ms ms | $text_bare_paint_ms ms | the same bare program (its own alternating runs) | $(ratio "$text_paint_ms" "$text_bare_paint_ms") |"
+echo "| Start-up reference: a menu bar and one line of text, peak RSS | $text_rss_mib MiB | $text_bare_rss_mib MiB | the same bare program | $(ratio "$text_rss_mib" "$text_bare_rss_mib") |"
 for kind in "2 Zodiac Rising Sign" "1 Midheaven Astrology" "0 Descendant Astrology"; do
   reading=$(median_of "$results/reading.json" "BM_ProceedToPaintedResult/kind:${kind%% *}/manual_time" ms)
   echo "| Proceed to painted result, ${kind#* } | $(fmt "$reading" 2) ms | $(fmt "$empty" 2) ms | empty QWidget ($empty_size) as a QMdiSubWindow, painted | $(ratio "$reading" "$empty") |"
