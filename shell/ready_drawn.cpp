@@ -6,10 +6,10 @@ namespace orbis {
 
 namespace {
 
-QImage ReadPng(const char* path)
+QImage ReadPng(const QString& path)
 {
     // Naming the format spares the reader from loading every image plugin to guess it.
-    QImageReader reader(QString::fromLatin1(path), "png");
+    QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -20,7 +20,7 @@ QIcon ReadyDrawnIcon(std::initializer_list<const char*> pngPaths)
 {
     QIcon icon;
     for (const char* path : pngPaths) {
-        const QImage image = ReadPng(path);
+        const QImage image = ReadPng(QString::fromLatin1(path));
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
     }
@@ -30,7 +30,7 @@ QIcon ReadyDrawnIcon(std::initializer_list<const char*> pngPaths)
 QPixmap ReadyDrawnPixmap(const char* pngPath, const char* pngPath2x, QSize size,
                          qreal devicePixelRatio)
 {
-    QImage image = ReadPng(devicePixelRatio > 1.0 ? pngPath2x : pngPath);
+    QImage image = ReadPng(QString::fromLatin1(devicePixelRatio > 1.0 ? pngPath2x : pngPath));
     if (image.isNull())
         return {};
     const QSize device = size * devicePixelRatio;
@@ -38,6 +38,11 @@ QPixmap ReadyDrawnPixmap(const char* pngPath, const char* pngPath2x, QSize size,
         image = image.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(devicePixelRatio);
     return QPixmap::fromImage(std::move(image));
+}
+
+QPixmap ReadyDrawnPixmap(const QString& pngPath)
+{
+    return QPixmap::fromImage(ReadPng(pngPath));
 }
 
 } // namespace orbis

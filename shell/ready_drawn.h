@@ -17,4 +17,7 @@ QIcon ReadyDrawnIcon(std::initializer_list<const char*> pngPaths);
 QPixmap ReadyDrawnPixmap(const char* pngPath, const char* pngPath2x, QSize size,
                          qreal devicePixelRatio);
 
+// One picture as drawn, for screens of pixel ratio 1; null when it cannot be read.
+QPixmap ReadyDrawnPixmap(const QString& pngPath);
+
 } // namespace orbis

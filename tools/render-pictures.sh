@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders the pictures shown at start-up from their vector sources into PNG files, which are kept in
-# the repository: decoding a PNG is far cheaper than drawing an SVG before the first paint, and the
-# build needs no renderer. Run it after changing any SVG under resources/icons or resources/cursors.
+# Renders the pictures shown at start-up, and the sign pictures for ordinary screens, from their
+# vector sources into PNG files kept in the repository: decoding a PNG is far cheaper than drawing
+# an SVG, and the build needs no renderer. Run it after changing any SVG under resources/.
 # Needs rsvg-convert (package librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
@@ -18,6 +18,10 @@ done
 for name in rising-sign descendant midheaven; do
   render "icons/$name.svg" "icons/options/$name.png" 34
   render "icons/$name.svg" "icons/options/$name@2x.png" 68
+done
+# Sign pictures for ordinary screens (200 px); other screens have them drawn from the originals.
+for n in $(seq 1 12); do
+  render "signs/$n.svg" "signs/$n.png" 200
 done
 # The menu bar's overflow arrow, shown when the window is too narrow for all the menus.
 render icons/menu-overflow.svg icons/menu-overflow.png 16

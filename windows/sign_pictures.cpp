@@ -1,5 +1,7 @@
-// The sign pictures, drawn from vector artwork at the resolution of the screen.
+// The sign pictures: ready-drawn for ordinary screens, drawn from vector artwork for the others.
 #include "sign_pictures.h"
+
+#include "../shell/ready_drawn.h"
 
 #include <QIcon>
 
@@ -10,10 +12,17 @@ QPixmap SignPictures::picture(int number, qreal devicePixelRatio) const
     if (number < 1 || number > 12)
         return {};
     QPixmap& cached = drawn_[static_cast<std::size_t>(number - 1)];
-    if (cached.isNull() || !qFuzzyCompare(cached.devicePixelRatio(), devicePixelRatio)) {
-        const QIcon icon(QStringLiteral(":/signs/%1.svg").arg(number));
-        cached = icon.pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatio);
-    }
+    if (!cached.isNull() && qFuzzyCompare(cached.devicePixelRatio(), devicePixelRatio))
+        return cached;
+    // Ordinary screens take the ready-drawn picture; any other scale has it drawn from the vector
+    // original at its own resolution.
+    QPixmap drawn;
+    if (qFuzzyCompare(devicePixelRatio, 1.0))
+        drawn = ReadyDrawnPixmap(QStringLiteral(":/signs/%1.png").arg(number));
+    if (drawn.isNull())
+        drawn = QIcon(QStringLiteral(":/signs/%1.svg").arg(number))
+                    .pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatio);
+    cached = drawn;
     return cached;
 }
 

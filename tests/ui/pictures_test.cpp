@@ -4,6 +4,7 @@
 #include "shell/program.h"
 #include "shell/program_style.h"
 #include "shell/ready_drawn.h"
+#include "windows/sign_pictures.h"
 
 #include <QFile>
 #include <QMenuBar>
@@ -58,6 +59,73 @@ private slots:
         const auto* overflow = main->menuBar()->findChild<QToolButton*>();
         QVERIFY(overflow);
         QCOMPARE(overflow->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+
+        // Sign pictures on an ordinary screen come ready-drawn, still without the SVG renderer.
+        SignPictures pictures;
+        for (int number = 1; number <= 12; ++number) {
+            const QPixmap picture = pictures.picture(number, 1.0);
+            QCOMPARE(picture.size(), QSize(200, 200));
+            QCOMPARE(picture.devicePixelRatio(), 1.0);
+        }
+        QCOMPARE(MappedLibraries({QStringLiteral("libQt6Svg")}), QStringList());
+    }
+
+    // The ready-drawn sign pictures must be the vector originals as they stand: a changed SVG
+    // whose PNG was not rendered again shows here.
+    void readyDrawnSignsMatchTheirOriginals()
+    {
+        for (int number = 1; number <= 12; ++number) {
+            const QImage ready = ReadyDrawnPixmap(QStringLiteral(":/signs/%1.png").arg(number))
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+            const QImage drawn = QIcon(QStringLiteral(":/signs/%1.svg").arg(number))
+                                     .pixmap(QSize(200, 200), 1.0)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(ready.size(), drawn.size());
+            qint64 difference = 0;
+            for (int y = 0; y < ready.height(); ++y) {
+                for (int x = 0; x < ready.width(); ++x) {
+                    const QRgb a = ready.pixel(x, y);
+                    const QRgb b = drawn.pixel(x, y);
+                    difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                                  qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
+                }
+            }
+            // Two renderers never agree to the last pixel (here under 1 per channel); another sign
+            // is about 30 off.
+            const double perChannel = double(difference) / (ready.width() * ready.height() * 4);
+            QVERIFY2(perChannel < 4, qPrintable(QStringLiteral("sign %1 differs by %2 per channel")
+                                                    .arg(number)
+                                                    .arg(perChannel)));
+        }
+    }
+
+    void signPicturesForEachScreen_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("devicePixels");
+        QTest::newRow("Aries, ordinary") << 1 << 1.0 << QSize(200, 200);
+        QTest::newRow("Pisces, double density") << 12 << 2.0 << QSize(400, 400);
+        QTest::newRow("Leo, one and a quarter") << 5 << 1.25 << QSize(250, 250);
+        QTest::newRow("none before Aries") << 0 << 1.0 << QSize(0, 0);
+        QTest::newRow("none after Pisces") << 13 << 1.0 << QSize(0, 0);
+    }
+    void signPicturesForEachScreen()
+    {
+        QFETCH(int, number);
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, devicePixels);
+        SignPictures pictures;
+        const QPixmap picture = pictures.picture(number, ratio);
+        QCOMPARE(picture.size(), devicePixels);
+        if (!picture.isNull()) {
+            QCOMPARE(picture.devicePixelRatio(), ratio);
+            // Kept for the next reading at that scale, drawn again for another.
+            QCOMPARE(pictures.picture(number, ratio).cacheKey(), picture.cacheKey());
+            QVERIFY(pictures.picture(number, ratio * 2).devicePixelRatio() == ratio * 2);
+        }
     }
 
     void styleHandsOtherIconsToTheDesktopStyle()
