@@ -1,4 +1,5 @@
 // Reading benchmark: Proceed to a painted result window, beside an empty child window shown alike.
+#include "reading_timing.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "tests/ui/fake_platform.h"
@@ -17,43 +18,12 @@
 
 namespace {
 
+using orbis::bench::PaintCounter;
+using orbis::bench::PaintPending;
+using orbis::bench::Settle;
 using Clock = std::chrono::steady_clock;
 
 orbis::MainWindow* g_main = nullptr;
-
-// Counts paint events on a window and everything inside it: opaque children cover their parent,
-// which is then not painted itself.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* window)
-    {
-        window->installEventFilter(this);
-        for (QWidget* child : window->findChildren<QWidget*>())
-            child->installEventFilter(this);
-    }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Whatever the last step left queued (deletions, repaints) is done before the clock starts.
-void Settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-// The event loop's next turn after a click: layout, polish and the update request that paints.
-void PaintPending()
-{
-    QCoreApplication::sendPostedEvents();
-}
 
 orbis::ReadingSlot ResultSlot(orbis::ReadingKind kind)
 {
@@ -76,7 +46,8 @@ void BM_ProceedToPaintedResult(benchmark::State& state)
         g_main->OpenReading(kind);
         QWidget* details = g_main->readingWindow(detailsSlot);
         auto* name = details ? details->findChild<QLineEdit*>(QStringLiteral("txtName")) : nullptr;
-        auto* proceed = details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
+        auto* proceed =
+            details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
         if (!name || !proceed) {
             state.SkipWithError("birth-details window without txtName or cmdProceed");
             return;

@@ -14,7 +14,7 @@ tools/install-packages.sh "${packages[@]}"
 
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_BENCH=ON \
   -DORBIS_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target engine_bench reading_bench bare_qt_window bare_text_window first_paint_probe >/dev/null
+cmake --build "$build" -j2 --target engine_bench reading_bench first_reading bare_qt_window bare_text_window first_paint_probe >/dev/null
 
 results="$build/bench-results"
 mkdir -p "$results"
@@ -87,6 +87,22 @@ empty_name=$(jq -r '[.benchmarks[] | select(.run_name | startswith("BM_EmptySubW
 empty=$(median_of "$results/reading.json" "$empty_name" ms)
 empty_size=$(sed -E 's|.*/w:([0-9]+)/h:([0-9]+).*|\1 x \2|' <<<"$empty_name")
 
+# The first reading after start, each in a fresh process, alternating with its baseline.
+first_runs=${FIRST_RUNS:-15}
+: >"$results/first.reading"
+: >"$results/first.empty"
+for ((i = 0; i < first_runs; ++i)); do
+  env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" LC_ALL=C.UTF-8 \
+    "$build/bench/first_reading" reading 2>/dev/null | awk '$1 == "first-ms" { print $2 }' >>"$results/first.reading"
+  env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" LC_ALL=C.UTF-8 \
+    "$build/bench/first_reading" empty ${empty_size/ x / } 2>/dev/null | awk '$1 == "first-ms" { print $2 }' >>"$results/first.empty"
+done
+median_file() {
+  sort -g "$1" | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+first_reading=$(median_file "$results/first.reading") || { echo "$0: first_reading reported nothing" >&2; exit 1; }
+first_empty=$(median_file "$results/first.empty") || { echo "$0: first_reading empty reported nothing" >&2; exit 1; }
+
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 echo "Run $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores, $cpu; load average before: $load_before."
 echo
@@ -103,3 +119,4 @@ for kind in "2 Zodiac Rising Sign" "1 Midheaven Astrology" "0 Descendant Astrolo
   reading=$(median_of "$results/reading.json" "BM_ProceedToPaintedResult/kind:${kind%% *}/manual_time" ms)
   echo "| Proceed to painted result, ${kind#* } | $(fmt "$reading" 2) ms | $(fmt "$empty" 2) ms | empty QWidget ($empty_size) as a QMdiSubWindow, painted | $(ratio "$reading" "$empty") |"
 done
+echo "| First reading after start (fresh process, $first_runs runs), Zodiac Rising Sign | $(fmt "$first_reading" 2) ms | $(fmt "$first_empty" 2) ms | the first such empty child window in a fresh process | $(ratio "$first_reading" "$first_empty") |"

@@ -1,0 +1,101 @@
+// The first reading after start, in a fresh process: Proceed to the painted rising sign result,
+// with everything a first reading meets for the first time (fonts at new sizes, glyphs, the sign
+// picture). Baseline, also in a fresh process: the first empty child window of the same size and
+// caption, taken in and painted.
+// Usage: first_reading reading | first_reading empty WIDTH HEIGHT   (prints "first-ms N")
+#include "reading_timing.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "tests/ui/fake_platform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+using orbis::bench::PaintCounter;
+using orbis::bench::PaintPending;
+using orbis::bench::Settle;
+
+namespace {
+
+// Returns the milliseconds, or a negative number when nothing was painted.
+double FirstReading(orbis::MainWindow& main)
+{
+    main.OpenReading(orbis::ReadingKind::RisingSign);
+    QWidget* details = main.readingWindow(orbis::ReadingSlot::RisingSignDetails);
+    auto* name = details ? details->findChild<QLineEdit*>(QStringLiteral("txtName")) : nullptr;
+    auto* proceed =
+        details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
+    if (!name || !proceed)
+        return -1;
+    Settle();
+
+    QElapsedTimer timer;
+    timer.start();
+    name->setText(QStringLiteral("MARY JANE"));
+    proceed->click();
+    QWidget* result = main.readingWindow(orbis::ReadingSlot::RisingSignResult);
+    std::unique_ptr<PaintCounter> counter;
+    if (result)
+        counter = std::make_unique<PaintCounter>(result);
+    PaintPending();
+    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    return counter && counter->paints > 0 ? elapsed : -1;
+}
+
+double FirstEmptyChild(orbis::MainWindow& main, QSize size)
+{
+    auto* area = main.findChild<QMdiArea*>(QStringLiteral("mdiArea"));
+    if (!area)
+        return -1;
+    Settle();
+    QElapsedTimer timer;
+    timer.start();
+    auto* empty = new QWidget;
+    empty->setFixedSize(size);
+    empty->setWindowTitle(QStringLiteral("Orbis Zodiac Rising Sign"));
+    PaintCounter counter(empty);
+    QMdiSubWindow* frame = area->addSubWindow(empty);
+    frame->show();
+    area->setActiveSubWindow(frame);
+    PaintPending();
+    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    return counter.paints > 0 ? elapsed : -1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const bool empty = argc >= 4 && std::strcmp(argv[1], "empty") == 0;
+    if (!empty && (argc < 2 || std::strcmp(argv[1], "reading") != 0)) {
+        std::fprintf(stderr, "usage: %s reading | %s empty WIDTH HEIGHT\n", argv[0], argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    orbis::ConfigureApplication(application);
+    orbis::testing::FakePlatform platform;
+    orbis::Program program(platform, [] {});
+    if (!program.start())
+        return 1;
+    Settle();
+    const double ms = empty ? FirstEmptyChild(*program.mainWindow(),
+                                              QSize(std::atoi(argv[2]), std::atoi(argv[3])))
+                            : FirstReading(*program.mainWindow());
+    if (ms < 0) {
+        std::fprintf(stderr, "%s: nothing was painted\n", argv[0]);
+        return 1;
+    }
+    std::printf("first-ms %.3f\n", ms);
+    return 0;
+}
