@@ -5,10 +5,7 @@
 // Usage: first_reading reading | first_reading empty WIDTH HEIGHT   (prints "first-ms N")
 #include "reading_timing.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "tests/ui/fake_platform.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -80,18 +77,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s reading | %s empty WIDTH HEIGHT\n", argv[0], argv[0]);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    orbis::ConfigureApplication(application);
-    orbis::testing::FakePlatform platform;
-    orbis::Program program(platform, [] {});
-    if (!program.start())
+    orbis::bench::BenchProgram program(argc, argv);
+    orbis::MainWindow* main = program.mainWindow();
+    if (!main)
         return 1;
-    Settle();
-    const double ms = empty ? FirstEmptyChild(*program.mainWindow(),
-                                              QSize(std::atoi(argv[2]), std::atoi(argv[3])))
-                            : FirstReading(*program.mainWindow());
+    const double ms = empty ? FirstEmptyChild(*main, QSize(std::atoi(argv[2]), std::atoi(argv[3])))
+                            : FirstReading(*main);
     if (ms < 0) {
         std::fprintf(stderr, "%s: nothing was painted\n", argv[0]);
         return 1;

@@ -1,13 +1,10 @@
 // Reading benchmark: Proceed to a painted result window, beside an empty child window shown alike.
 #include "reading_timing.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "tests/ui/fake_platform.h"
 #include "windows/birth_details_design.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -123,16 +120,10 @@ void BM_EmptySubWindowBaseline(benchmark::State& state)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    orbis::ConfigureApplication(application);
-    orbis::testing::FakePlatform platform;
-    orbis::Program program(platform, [] {});
-    if (!program.start())
-        return 1;
+    orbis::bench::BenchProgram program(argc, argv);
     g_main = program.mainWindow();
-    Settle();
+    if (!g_main)
+        return 1;
 
     // Size the baseline after the real result window, measured once here.
     g_main->OpenReading(orbis::ReadingKind::RisingSign);

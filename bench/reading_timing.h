@@ -1,6 +1,12 @@
-// Shared by the reading benchmarks: counting paints, and the event-loop steps around a click.
+// Shared by the reading benchmarks: the program started for them, counting paints, and the
+// event-loop steps around a click.
 #pragma once
 
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "tests/ui/fake_platform.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
@@ -41,5 +47,34 @@ inline void PaintPending()
 {
     QCoreApplication::sendPostedEvents();
 }
+
+// The program started as main.cpp starts it, with the platform seam faked (no message box waits,
+// no settings touched), on the offscreen platform unless another one is chosen.
+class BenchProgram {
+public:
+    BenchProgram(int& argc, char** argv) : application_(ChooseOffscreen(argc), argv)
+    {
+        orbis::ConfigureApplication(application_);
+        started_ = program_.start();
+        Settle();
+    }
+
+    // Null when start-up was refused.
+    orbis::MainWindow* mainWindow() const { return started_ ? program_.mainWindow() : nullptr; }
+
+private:
+    // Runs before the application object exists, which is when the platform is chosen.
+    static int& ChooseOffscreen(int& argc)
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+
+    QApplication application_;
+    orbis::testing::FakePlatform platform_;
+    orbis::Program program_{platform_, [] {}};
+    bool started_ = false;
+};
 
 } // namespace orbis::bench

@@ -65,20 +65,10 @@ check_errors "$results/engine.json"
 check_errors "$results/reading.json"
 fmt() { awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-startup() { sed -n "s/^$1=//p" "$results/startup.env"; }
-text() { sed -n "s/^$1=//p" "$results/text.env"; }
-bare_paint_ms=$(startup bare_paint_ms)
-probe_paint_ms=$(startup probe_paint_ms)
-bare_wall_ms=$(startup bare_wall_ms)
-probe_wall_ms=$(startup probe_wall_ms)
-bare_inner_ms=$(startup bare_inner_ms)
-probe_inner_ms=$(startup probe_inner_ms)
-bare_rss_mib=$(startup bare_rss_mib)
-probe_rss_mib=$(startup probe_rss_mib)
-text_bare_paint_ms=$(text bare_paint_ms)
-text_paint_ms=$(text probe_paint_ms)
-text_bare_rss_mib=$(text bare_rss_mib)
-text_rss_mib=$(text probe_rss_mib)
+# The start-up figures (bare_paint_ms, probe_rss_mib ...), and those of the text reference
+# prefixed with text_; both files are key=value lines written by startup.sh.
+source "$results/startup.env"
+source <(sed 's/^/text_/' "$results/text.env")
 
 engine=$(median_of "$results/engine.json" BM_EngineReadingSweep us)
 arith=$(median_of "$results/engine.json" BM_ArithmeticBaseline us)
@@ -113,8 +103,8 @@ echo "| Start-up, launch to first paint (wall, $runs alternating runs) | $probe_
 echo "| Start-up, launch to exit, quitting on first paint (wall) | $probe_wall_ms ms | $bare_wall_ms ms | the same bare program | $(ratio "$probe_wall_ms" "$bare_wall_ms") |"
 echo "| Start-up, main() to first paint | $probe_inner_ms ms | $bare_inner_ms ms | the same bare program | $(ratio "$probe_inner_ms" "$bare_inner_ms") |"
 echo "| Start-up, peak RSS | $probe_rss_mib MiB | $bare_rss_mib MiB | the same bare program | $(ratio "$probe_rss_mib" "$bare_rss_mib") |"
-echo "| Start-up reference: a menu bar and one line of text, launch to first paint | $text_paint_ms ms | $text_bare_paint_ms ms | the same bare program (its own alternating runs) | $(ratio "$text_paint_ms" "$text_bare_paint_ms") |"
-echo "| Start-up reference: a menu bar and one line of text, peak RSS | $text_rss_mib MiB | $text_bare_rss_mib MiB | the same bare program | $(ratio "$text_rss_mib" "$text_bare_rss_mib") |"
+echo "| Start-up reference: a menu bar and one line of text, launch to first paint | $text_probe_paint_ms ms | $text_bare_paint_ms ms | the same bare program (its own alternating runs) | $(ratio "$text_probe_paint_ms" "$text_bare_paint_ms") |"
+echo "| Start-up reference: a menu bar and one line of text, peak RSS | $text_probe_rss_mib MiB | $text_bare_rss_mib MiB | the same bare program | $(ratio "$text_probe_rss_mib" "$text_bare_rss_mib") |"
 for kind in "2 Zodiac Rising Sign" "1 Midheaven Astrology" "0 Descendant Astrology"; do
   reading=$(median_of "$results/reading.json" "BM_ProceedToPaintedResult/kind:${kind%% *}/manual_time" ms)
   echo "| Proceed to painted result, ${kind#* } | $(fmt "$reading" 2) ms | $(fmt "$empty" 2) ms | empty QWidget ($empty_size) as a QMdiSubWindow, painted | $(ratio "$reading" "$empty") |"
