@@ -10,17 +10,13 @@ if [ -z "${ORBIS_IN_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Selvane"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/private_home.sh"
+mkdir -p "$XDG_CONFIG_HOME/Selvane"
 settings=$XDG_CONFIG_HOME/Selvane/OrbisFreeTessary.conf
 pid=""
 cleanup() { [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; chmod -R u+w "$home" 2>/dev/null; rm -rf "$home"; }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
-wait_for() { for _ in $(seq 1 $(($2 * 10))); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 main_window() { xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | head -n 1; }
 question() { xdotool search --onlyvisible --name '^Orbis Tessary$' 2>/dev/null | head -n 1; }
 stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""; }

@@ -10,21 +10,13 @@ if [ -z "${ORBIS_IN_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/private_home.sh"
 pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$home"; }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
 main_windows() { xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | wc -l; }
 refusals() { xdotool search --onlyvisible --name '^Orbis Tessary$' 2>/dev/null || true; }
-wait_for() { # condition, seconds
-  for _ in $(seq 1 $(($2 * 10))); do eval "$1" && return 0; sleep 0.1; done
-  return 1
-}
 alive() { kill -0 "$1" 2>/dev/null; }
 # Answer the refusal as a person would: focus it, press Enter.
 answer_refusal() {
