@@ -12,7 +12,9 @@
 #include "ready_drawn.h"
 #include "twips.h"
 #include "web_pages.h"
+#include "work_area.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
@@ -22,6 +24,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace orbis {
@@ -145,15 +148,17 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     mdiArea_->setBackground(Qt::black);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
+    auto* workArea = new WorkArea(picMain_, mdiArea_, central);
+    // Keys move the focus to parts of a reading window below the screen's edge too.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { scrollToFocus(now); });
 
     QWidget* coBrand = Panel(central, QStringLiteral("PicCoBrand"), 735, kLightBlue);
     createFooter(coBrand);
 
     layout->addWidget(picture6);
     layout->addWidget(picture1);
-    layout->addWidget(picMain_);
-    layout->addWidget(mdiArea_, 1);
+    layout->addWidget(workArea, 1);
     layout->addWidget(coBrand);
     setCentralWidget(central);
 
@@ -332,6 +337,7 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
+    frame->installEventFilter(this);
     place = frame;
     frame->show();
     frame->adjustSize();
@@ -365,14 +371,38 @@ void MainWindow::showAbout(QWidget* over)
     AboutWindow::ShowModal(platform_, over);
 }
 
-void MainWindow::showMenusOf(QMdiSubWindow* active)
+void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
 {
-    // As in every multiple-document program, the bar carries the menus of the active child.
+    // As in every multiple-document program, the bar carries the menus of the reading window on
+    // screen (there is at most one), and the main window's own when there is none, whatever
+    // closed or hid the last one.
     if (ending_)
         return;
-    const auto* reading = active ? qobject_cast<ReadingWindow*>(active->widget()) : nullptr;
+    const ReadingWindow* reading = nullptr;
+    for (const QPointer<QMdiSubWindow>& frame : readingWindows_) {
+        if (frame && frame != leaving && frame->isVisible())
+            reading = qobject_cast<const ReadingWindow*>(frame->widget());
+    }
     menuBar()->clear();
     menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
+    // The reading window's "&Exit" shares the letter: its key must not reach the main window's.
+    cmdMdiExit_->setShortcut(reading ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit_->text()));
+}
+
+void MainWindow::scrollToFocus(QWidget* focused)
+{
+    if (!focused || !mdiArea_->viewport()->isAncestorOf(focused))
+        return;
+    const QRect place(focused->mapTo(mdiArea_->viewport(), QPoint(0, 0)), focused->size());
+    const QRect room = mdiArea_->viewport()->rect();
+    auto follow = [](QScrollBar* bar, int low, int high, int roomLow, int roomHigh) {
+        if (high > roomHigh)
+            bar->setValue(bar->value() + qMin(high - roomHigh, low - roomLow));
+        else if (low < roomLow)
+            bar->setValue(bar->value() - (roomLow - low));
+    };
+    follow(mdiArea_->verticalScrollBar(), place.top(), place.bottom(), room.top(), room.bottom());
+    follow(mdiArea_->horizontalScrollBar(), place.left(), place.right(), room.left(), room.right());
 }
 
 void MainWindow::setCaptionUnderline(int index, bool underline)
@@ -385,6 +415,13 @@ void MainWindow::setCaptionUnderline(int index, bool underline)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
+        if (event->type() == QEvent::Show)
+            showMenusOf(nullptr);
+        else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
+            showMenusOf(frame);
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == picMain_) {
             for (int index = 0; index < 6; ++index)

@@ -57,7 +57,9 @@ private:
     void createWelcomePanel();
     void createFooter(QWidget* strip);
     void placeFromScreenWidth();
-    void showMenusOf(QMdiSubWindow* active);
+    // `leaving` is a reading window on its way out, or null.
+    void showMenusOf(const QMdiSubWindow* leaving);
+    void scrollToFocus(QWidget* focused);
     void setCaptionUnderline(int index, bool underline);
 
     Platform& platform_;

@@ -27,8 +27,11 @@ public:
                                 const QString& key) = 0;
     virtual bool writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) = 0;
-    // True when no other copy of this program runs for this user; the lock is held from then on.
+    // False only when a live copy of this program holds the lock for this user. True otherwise,
+    // with the lock held from then on where it could be made.
     virtual bool tryLockInstance() = 0;
+    // Shows the main window maximised as the desktop does it.
+    virtual void showMaximized(QWidget* window) = 0;
     virtual QDateTime now() = 0;
     virtual double screenWidthTwips() = 0;
     // The executable's file name without extension, which names the settings.

@@ -10,14 +10,13 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QScreen>
 
 namespace orbis {
 
 void ConfigureApplication(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("OrbisFreeTessary"));
-    QApplication::setApplicationDisplayName(ProgramTitle());
+    // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
     QApplication::setOrganizationName(QStringLiteral("Selvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.selvane.OrbisTessary"));
@@ -49,10 +48,7 @@ bool Program::start()
     mainWindow_ = std::make_unique<MainWindow>(platform_, readings_);
     QObject::connect(mainWindow_.get(), &MainWindow::ended, mainWindow_.get(),
                      [this] { endProgram_(); });
-    // Without a window manager a maximise request does nothing, so take the screen's room too.
-    if (const QScreen* screen = mainWindow_->screen())
-        mainWindow_->setGeometry(screen->availableGeometry());
-    mainWindow_->showMaximized();
+    platform_.showMaximized(mainWindow_.get());
     return true;
 }
 

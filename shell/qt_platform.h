@@ -21,6 +21,7 @@ public:
     bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
     bool tryLockInstance() override;
+    void showMaximized(QWidget* window) override;
     QDateTime now() override;
     double screenWidthTwips() override;
     QString applicationName() override;

@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libfontconfig-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fontconfig
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils xclip openbox weston qt6-wayland
   at-spi2-core python3-pyatspi dbus
   desktop-file-utils appstream
 )

@@ -13,7 +13,6 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -34,11 +33,6 @@ const QColor kValueText(64, 0, 0);
 const QColor kCaptionText(128, 64, 0);
 const QColor kButtonFace(255, 224, 192);
 
-bool IsCopyKey(const QKeyEvent* event)
-{
-    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut);
-}
-
 } // namespace
 
 TopicBox::TopicBox(const QString& name, QWidget* parent) : QPlainTextEdit(parent)
@@ -49,7 +43,10 @@ TopicBox::TopicBox(const QString& name, QWidget* parent) : QPlainTextEdit(parent
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setContextMenuPolicy(Qt::NoContextMenu);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The text control takes no part: keys scroll the box, and the selection is ours.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
     setFont(Verdana(8.25));
     document()->setUndoRedoEnabled(false);
 }
@@ -77,35 +74,90 @@ void TopicBox::showEvent(QShowEvent* event)
 void TopicBox::display(const QString& text)
 {
     // The box holds one paragraph, laid out once and drawn straight after. Its layout keeps the
-    // shaped glyphs, which would otherwise be thrown away and the paragraph shaped over again to
-    // place the cursor and again for every paint.
+    // shaped glyphs, which would otherwise be thrown away and the paragraph shaped over again for
+    // every paint.
     QTextDocument* document = this->document();
+    select(QTextCursor());
     document->clear();
     document->firstBlock().layout()->setCacheEnabled(true);
     QTextCursor(document).insertText(text);
     moveCursor(QTextCursor::Start);
 }
 
-bool TopicBox::event(QEvent* event)
+QString TopicBox::selectedText() const
 {
-    if (event->type() == QEvent::ShortcutOverride && IsCopyKey(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
+    return selection_.selectedText();
+}
+
+void TopicBox::select(const QTextCursor& selection)
+{
+    selection_ = selection;
+    QList<QTextEdit::ExtraSelection> marks;
+    if (selection_.hasSelection()) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = selection_;
+        mark.format.setBackground(palette().brush(QPalette::Highlight));
+        mark.format.setForeground(palette().brush(QPalette::HighlightedText));
+        marks.append(mark);
     }
-    return QPlainTextEdit::event(event);
+    setExtraSelections(marks);
 }
 
 void TopicBox::keyPressEvent(QKeyEvent* event)
 {
-    if (IsCopyKey(event))
+    if (event->matches(QKeySequence::SelectAll)) {
+        QTextCursor all(document());
+        all.select(QTextCursor::Document);
+        select(all);
         return;
+    }
+    // Copy and cut keys find nothing to take; the rest scroll the box.
     QPlainTextEdit::keyPressEvent(event);
 }
 
-QMimeData* TopicBox::createMimeDataFromSelection() const
+void TopicBox::mousePressEvent(QMouseEvent* event)
 {
-    // Whatever asks for the selection, a drag among them, gets nothing to carry away.
-    return new QMimeData;
+    QPlainTextEdit::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    // Shift and a click stretch the selection there, as in any text view.
+    const int position = cursorForPosition(event->position().toPoint()).position();
+    QTextCursor at(document());
+    if ((event->modifiers() & Qt::ShiftModifier) && !selection_.isNull())
+        at.setPosition(selection_.anchor());
+    at.setPosition(position, (event->modifiers() & Qt::ShiftModifier) && !selection_.isNull()
+                                 ? QTextCursor::KeepAnchor
+                                 : QTextCursor::MoveAnchor);
+    select(at);
+    selecting_ = true;
+}
+
+void TopicBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    if (!selecting_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    QTextCursor extended = selection_;
+    extended.setPosition(cursorForPosition(event->position().toPoint()).position(),
+                         QTextCursor::KeepAnchor);
+    select(extended);
+}
+
+void TopicBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        selecting_ = false;
+}
+
+void TopicBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QPlainTextEdit::mouseDoubleClickEvent(event);
+    QTextCursor word = cursorForPosition(event->position().toPoint());
+    word.select(QTextCursor::WordUnderCursor);
+    select(word);
 }
 
 RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& details)

@@ -7,7 +7,9 @@
 
 namespace orbis {
 
-// A topic box: read, select and scroll, but nothing copied out and the clipboard left alone.
+// A topic box: read, select and scroll, but nothing copied out. The selection is the box's own,
+// drawn over the text: the text control never holds one, so neither the clipboard nor the
+// primary selection is ever offered it, whether by mouse, keys or drag.
 class TopicBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -16,18 +18,24 @@ public:
     // Shows `text`; a box not yet on screen takes it as it appears, at its final width, so the
     // text is laid out once rather than at a guessed width first.
     void setTopic(const QString& text);
+    QString selectedText() const;
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    QMimeData* createMimeDataFromSelection() const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void display(const QString& text);
+    void select(const QTextCursor& selection);
 
     QString pending_;
     bool hasPending_ = false;
+    QTextCursor selection_;
+    bool selecting_ = false;
 };
 
 class RisingSignDisplay : public ResultWindow {

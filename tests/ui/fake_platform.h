@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <QWidget>
 
 namespace orbis::testing {
 
@@ -51,6 +52,11 @@ public:
     {
         events.append(QStringLiteral("lock"));
         return lockFree;
+    }
+    void showMaximized(QWidget* window) override
+    {
+        events.append(QStringLiteral("show"));
+        window->showMaximized();
     }
     QDateTime now() override { return clock; }
     double screenWidthTwips() override { return screenWidth; }
