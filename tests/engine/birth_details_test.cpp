@@ -1,7 +1,10 @@
 // Name characters and the date rules of the birth-details entry.
 #include "orbis/birth_details.h"
+#include "orbis/zodiac.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace orbis {
 namespace {
@@ -45,24 +48,35 @@ TEST_P(BirthDate, Check)
         << c.day << "/" << c.month << "/" << c.year;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dates, BirthDate,
-    testing::Values(DateCase{29, 2, 1900, DateCheck::NoSuchFebruaryDay},
-                    DateCase{29, 2, 1904, DateCheck::Valid}, DateCase{29, 2, 2000, DateCheck::Valid},
-                    DateCase{29, 2, 2048, DateCheck::Valid},
-                    DateCase{29, 2, 1901, DateCheck::NoSuchFebruaryDay},
-                    DateCase{29, 2, 2001, DateCheck::NoSuchFebruaryDay},
-                    DateCase{29, 2, 2050, DateCheck::NoSuchFebruaryDay},
-                    DateCase{30, 2, 2000, DateCheck::NoSuchFebruaryDay},
-                    DateCase{31, 2, 2048, DateCheck::NoSuchFebruaryDay},
-                    DateCase{28, 2, 1900, DateCheck::Valid},
-                    DateCase{31, 4, 1990, DateCheck::NoThirtyFirstDay},
-                    DateCase{31, 6, 1990, DateCheck::NoThirtyFirstDay},
-                    DateCase{31, 9, 1990, DateCheck::NoThirtyFirstDay},
-                    DateCase{31, 11, 1990, DateCheck::NoThirtyFirstDay},
-                    DateCase{30, 4, 1990, DateCheck::Valid}, DateCase{31, 5, 1990, DateCheck::Valid},
-                    DateCase{31, 12, 2050, DateCheck::Valid},
-                    DateCase{1, 1, 1900, DateCheck::Valid}));
+// "February29_1900_Refused": what CTest lists, so a failing date reads at a glance.
+std::string DateCaseName(const testing::TestParamInfo<DateCase>& info)
+{
+    const DateCase& c = info.param;
+    return std::string(MonthNames()[static_cast<std::size_t>(c.month - 1)]) +
+           std::to_string(c.day) + "_" + std::to_string(c.year) +
+           (c.expected == DateCheck::Valid ? "_Accepted" : "_Refused");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, BirthDate,
+                         testing::Values(DateCase{29, 2, 1900, DateCheck::NoSuchFebruaryDay},
+                                         DateCase{29, 2, 1904, DateCheck::Valid},
+                                         DateCase{29, 2, 2000, DateCheck::Valid},
+                                         DateCase{29, 2, 2048, DateCheck::Valid},
+                                         DateCase{29, 2, 1901, DateCheck::NoSuchFebruaryDay},
+                                         DateCase{29, 2, 2001, DateCheck::NoSuchFebruaryDay},
+                                         DateCase{29, 2, 2050, DateCheck::NoSuchFebruaryDay},
+                                         DateCase{30, 2, 2000, DateCheck::NoSuchFebruaryDay},
+                                         DateCase{31, 2, 2048, DateCheck::NoSuchFebruaryDay},
+                                         DateCase{28, 2, 1900, DateCheck::Valid},
+                                         DateCase{31, 4, 1990, DateCheck::NoThirtyFirstDay},
+                                         DateCase{31, 6, 1990, DateCheck::NoThirtyFirstDay},
+                                         DateCase{31, 9, 1990, DateCheck::NoThirtyFirstDay},
+                                         DateCase{31, 11, 1990, DateCheck::NoThirtyFirstDay},
+                                         DateCase{30, 4, 1990, DateCheck::Valid},
+                                         DateCase{31, 5, 1990, DateCheck::Valid},
+                                         DateCase{31, 12, 2050, DateCheck::Valid},
+                                         DateCase{1, 1, 1900, DateCheck::Valid}),
+                         DateCaseName);
 
 } // namespace
 } // namespace orbis

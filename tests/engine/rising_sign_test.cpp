@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -33,7 +34,8 @@ TEST(FindRisingSign, EveryPairFindsItsSign)
         for (int s = 0; s < 12; ++s) {
             ReadingState state;
             const auto sun = static_cast<ZodiacSign>(s);
-            FindRisingSign(state, MakeLookupKey(SignName(sun), BandLabel(static_cast<BirthTimeBand>(k))));
+            FindRisingSign(state,
+                           MakeLookupKey(SignName(sun), BandLabel(static_cast<BirthTimeBand>(k))));
             EXPECT_EQ(state.currentRisingSign, SignName(MoveSign(sun, -k)));
         }
     }
@@ -53,37 +55,58 @@ TEST_P(PrintedTable, SampleCells)
     EXPECT_EQ(state.currentRisingSign, GetParam().rising);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, PrintedTable,
-                         testing::Values(KeyCase{"Aries-4am-6am", "Aries"},
-                                         KeyCase{"Aries-6am-8am", "Taurus"},
-                                         KeyCase{"Aries-2am-4am", "Pisces"},
-                                         KeyCase{"Leo-10am-noon", "Scorpio"},
-                                         KeyCase{"Leo-8pm-10pm", "Aries"},
-                                         KeyCase{"Pisces-6am-8am", "Aries"},
-                                         KeyCase{"Capricorn-midnight-2am", "Scorpio"},
-                                         KeyCase{"Gemini-noon-2pm", "Libra"},
-                                         KeyCase{"Virgo-10am-noon", "Sagittarius"},
-                                         KeyCase{"Sagittarius-midnight-2am", "Libra"}));
+// "Aries_6am_8am": the key itself, with the dashes that test names may not hold.
+std::string KeyCaseName(const testing::TestParamInfo<KeyCase>& info)
+{
+    std::string name = info.param.key;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
 
-class NearMissKey : public testing::TestWithParam<std::string> {};
+INSTANTIATE_TEST_SUITE_P(
+    Cells, PrintedTable,
+    testing::Values(KeyCase{"Aries-4am-6am", "Aries"}, KeyCase{"Aries-6am-8am", "Taurus"},
+                    KeyCase{"Aries-2am-4am", "Pisces"}, KeyCase{"Leo-10am-noon", "Scorpio"},
+                    KeyCase{"Leo-8pm-10pm", "Aries"}, KeyCase{"Pisces-6am-8am", "Aries"},
+                    KeyCase{"Capricorn-midnight-2am", "Scorpio"},
+                    KeyCase{"Gemini-noon-2pm", "Libra"}, KeyCase{"Virgo-10am-noon", "Sagittarius"},
+                    KeyCase{"Sagittarius-midnight-2am", "Libra"}),
+    KeyCaseName);
+
+// Blanks, case and stray characters cannot go into a test name, so each near miss is named.
+struct NearMiss {
+    const char* name;
+    std::string key;
+};
+
+class NearMissKey : public testing::TestWithParam<NearMiss> {};
 
 TEST_P(NearMissKey, MatchesNothingAndKeepsTheEarlierValue)
 {
+    const std::string& key = GetParam().key;
     ReadingState state;
-    FindRisingSign(state, GetParam());
+    FindRisingSign(state, key);
     EXPECT_EQ(state.currentRisingSign, "");
     FindRisingSign(state, "Aries-6am-8am");
     ASSERT_EQ(state.currentRisingSign, "Taurus");
-    FindRisingSign(state, GetParam());
+    FindRisingSign(state, key);
     EXPECT_EQ(state.currentRisingSign, "Taurus");
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, NearMissKey,
-                         testing::Values("aries-6am-8am", "Aries-6AM-8AM", "Aries - 6am-8am",
-                                         "Aries -6am-8am", " Aries-6am-8am", "Aries-6am-8am ",
-                                         "-4am-6am", "Aries-4am-6amx", "Aries-4am-6am-",
-                                         "Aries-", "Aries", "", "Aries-12am-2am",
-                                         std::string("Aries-4am-6am\0", 14)));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NearMissKey,
+    testing::Values(NearMiss{"SignInLowerCase", "aries-6am-8am"},
+                    NearMiss{"BandInCapitals", "Aries-6AM-8AM"},
+                    NearMiss{"BlanksRoundTheDash", "Aries - 6am-8am"},
+                    NearMiss{"BlankBeforeTheDash", "Aries -6am-8am"},
+                    NearMiss{"LeadingBlank", " Aries-6am-8am"},
+                    NearMiss{"TrailingBlank", "Aries-6am-8am "}, NearMiss{"NoSign", "-4am-6am"},
+                    NearMiss{"LetterAfterTheBand", "Aries-4am-6amx"},
+                    NearMiss{"DashAfterTheBand", "Aries-4am-6am-"}, NearMiss{"NoBand", "Aries-"},
+                    NearMiss{"SignAlone", "Aries"}, NearMiss{"Empty", ""},
+                    NearMiss{"BandNotInTheList", "Aries-12am-2am"},
+                    NearMiss{"TrailingNul", std::string("Aries-4am-6am\0", 14)}),
+    [](const testing::TestParamInfo<NearMiss>& info) { return std::string(info.param.name); });
 
 TEST(BeginReading, StoresSunSignBandAndKey)
 {

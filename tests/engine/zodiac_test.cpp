@@ -18,7 +18,8 @@ TEST(SignNames, RoundTripAndRejectNearMisses)
         const std::string name(SignName(sign));
         std::string lower = name;
         lower[0] = static_cast<char>(lower[0] - 'A' + 'a');
-        for (const std::string& nearMiss : {lower, name + " ", " " + name, name.substr(1), std::string()})
+        for (const std::string& nearMiss :
+             {lower, name + " ", " " + name, name.substr(1), std::string()})
             EXPECT_FALSE(SignFromName(nearMiss)) << '"' << nearMiss << '"';
     }
     EXPECT_EQ(SignName(ZodiacSign::Aries), "Aries");
@@ -29,7 +30,7 @@ TEST(SignNames, RoundTripAndRejectNearMisses)
 TEST(BandLabels, ListOrderRunsBackwardsFromFourAm)
 {
     const std::array<std::string_view, 12> expected{
-        "4am-6am", "2am-4am", "midnight-2am", "10pm-midnight", "8pm-10pm",  "6pm-8pm",
+        "4am-6am", "2am-4am", "midnight-2am", "10pm-midnight", "8pm-10pm", "6pm-8pm",
         "4pm-6pm", "2pm-4pm", "noon-2pm",     "10am-noon",     "8am-10am", "6am-8am"};
     EXPECT_EQ(BandLabels(), expected);
     for (int i = 0; i < 12; ++i) {
@@ -81,6 +82,14 @@ TEST_P(SunSignByMonth, EveryDayPositionFallsOnItsSideOfTheSplit)
     }
 }
 
+// "January_Capricorn_Aquarius": the month and the two signs it is split between.
+std::string SplitRowName(const testing::TestParamInfo<SplitRow>& info)
+{
+    const SplitRow& row = info.param;
+    return std::string(MonthNames()[static_cast<std::size_t>(row.month - 1)]) + "_" +
+           std::string(SignName(row.first)) + "_" + std::string(SignName(row.second));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     AllMonths, SunSignByMonth,
     testing::Values(SplitRow{1, 19, ZodiacSign::Capricorn, ZodiacSign::Aquarius},
@@ -94,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitRow{9, 20, ZodiacSign::Virgo, ZodiacSign::Libra},
                     SplitRow{10, 20, ZodiacSign::Libra, ZodiacSign::Scorpio},
                     SplitRow{11, 20, ZodiacSign::Scorpio, ZodiacSign::Sagittarius},
-                    SplitRow{12, 20, ZodiacSign::Sagittarius, ZodiacSign::Capricorn}));
+                    SplitRow{12, 20, ZodiacSign::Sagittarius, ZodiacSign::Capricorn}),
+    SplitRowName);
 
 TEST(SunSign, OutOfRangeGivesNoSign)
 {
