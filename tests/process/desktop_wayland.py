@@ -1,0 +1,64 @@
+#!/usr/bin/python3
+# The program on a Wayland compositor, driven through the accessibility bus (there is no way to
+# send keys from outside on Wayland): it stays up, its main window and strips fit the output,
+# and a whole reading runs, Exit included, with the menus back afterwards.
+# Usage: desktop_wayland.py PID WIDTH HEIGHT   (started by desktop_wayland.sh)
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import (MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe, extents, find,
+                     find_app, gone, inside, menu_bar_items, poll, press, result_values,
+                     rising_result, strip_control)
+
+pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+checks = Checks()
+expect = checks.expect
+
+# The compositor ends a client for a wrong first configure at once; give it the time to.
+time.sleep(3)
+if not expect(alive(pid), f"{width}x{height}: the program is still running 3 s after start"):
+    checks.finish()
+app = find_app(seconds=10)
+main = find(app, "frame", MAIN_CAPTION, seconds=10) if app else None
+if not expect(main is not None, f"main window {MAIN_CAPTION!r} on the accessibility bus"):
+    checks.finish()
+
+print(f"# {width}x{height}: the main window and its strips")
+# Extents here are relative to the window, so the frame's size is what there is to compare.
+frame = extents(main)
+expect(frame[2] <= width and frame[3] <= height,
+       f"main window {frame[2]}x{frame[3]} is no larger than the output {width}x{height}")
+for role, name, prefix in STRIP_CONTROLS:
+    node = strip_control(main, role, name, prefix)
+    box = extents(node) if node else None
+    expect(box is not None and inside(box, frame),
+           f"strip control {describe(role, name, prefix)} {box} lies inside the window {frame}")
+
+print("# a whole reading through the accessibility actions")
+option = find(main, "push button", "Zodiac Rising Sign", seconds=2)
+if option:
+    press(option)
+name = find(main, "text", "Name:-")
+if expect(name is not None, "'Zodiac Rising Sign' opens the birth details with the name box"):
+    name.queryEditableText().setTextContents("ADA")
+    expect(poll(lambda: name.queryText().getText(0, -1) == "ADA", 2), "the name box takes 'ADA'")
+    proceed = find(main, "push button", "Find My Zodiac Rising Sign", seconds=2)
+    if proceed:
+        press(proceed)
+    result = rising_result(main)
+    found = result and result_values(result)
+    wanted = {"Your Sun Sign": "Capricorn", "Your Rising Sign": "Capricorn",
+              "Your Symbol": "The Crocodile"}
+    expect(found == wanted, f"1 January, 4am-6am reads Capricorn, Capricorn, The Crocodile (reads {found})")
+    exit_button = find(result, "push button", "Exit", seconds=2) if result else None
+    if exit_button:
+        press(exit_button)
+    expect(result is not None and gone(main, "label", "Your Rising Sign"), "the result's Exit closes the result")
+    items = poll(lambda: {"File", "Help"} <= set(menu_bar_items(main)) and menu_bar_items(main), 2)
+    expect(items, f"after Exit the menu bar holds File and Help (holds {menu_bar_items(main)})")
+
+time.sleep(1)
+expect(alive(pid), "the program is still running after the reading")
+checks.finish()

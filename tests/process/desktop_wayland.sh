@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The program on weston's headless back end and on a real accessibility bus, driven and read by
+# desktop_wayland.py.
+# Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM   (runs inside its own dbus-run-session)
+set -euo pipefail
+size=$1
+program=$(readlink -f "$2")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${ORBIS_IN_SESSION:-}" ]; then
+  export ORBIS_IN_SESSION=1
+  exec dbus-run-session -- "$0" "$@"
+fi
+
+source "$here/private_home.sh"
+unset DISPLAY # Wayland only: nothing may fall back to an X server
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  sleep 0.2
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  rm -rf "$home"
+}
+trap cleanup EXIT
+setup_failed() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+# A socket of its own in the private runtime folder: other sessions may run a compositor too.
+socket=orbis-$$
+weston --backend=headless-backend.so --width="${size%x*}" --height="${size#*x}" \
+       --socket="$socket" --idle-time=0 >"$home/weston.log" 2>&1 & pids+=($!)
+wait_for '[ -S "$XDG_RUNTIME_DIR/$socket" ]' 10 ||
+  setup_failed "weston did not start: $(cat "$home/weston.log")"
+/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
+sleep 0.5
+QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket "$program" & pid=$!; pids+=($pid)
+/usr/bin/python3 "$here/desktop_wayland.py" "$pid" "${size%x*}" "${size#*x}"

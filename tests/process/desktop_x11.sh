@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The program on X11 under a window manager (openbox) and on a real accessibility bus, driven and
+# read by desktop_x11.py.
+# Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM   (runs inside its own xvfb-run)
+set -euo pipefail
+size=$1
+program=$(readlink -f "$2")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${ORBIS_IN_XVFB:-}" ]; then
+  export ORBIS_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 ${size}x24" dbus-run-session -- "$0" "$@"
+fi
+
+source "$here/private_home.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  sleep 0.2
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  rm -rf "$home"
+}
+trap cleanup EXIT
+setup_failed() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+openbox >"$home/openbox.log" 2>&1 & pids+=($!)
+# The window manager has taken the screen once it names its check window on the root.
+wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' 10 ||
+  setup_failed "openbox did not take the screen: $(cat "$home/openbox.log")"
+/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
+sleep 0.5
+"$program" & pid=$!; pids+=($pid)
+/usr/bin/python3 "$here/desktop_x11.py" "$pid" "${size%x*}" "${size#*x}"
