@@ -25,7 +25,7 @@ if [ -z "${ORBIS_STARTUP_UNDER_XVFB:-}" ]; then
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     ORBIS_STARTUP_UNDER_XVFB=1 HOME="$home" XDG_RUNTIME_DIR="$runtime" \
     XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" XDG_DATA_HOME="$home/.local/share" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$bare" "$probe" "$runs" || status=$?
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$bare" "$probe" "$runs" || status=$?
   exit "$status"
 fi
 

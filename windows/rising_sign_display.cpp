@@ -91,16 +91,10 @@ QString TopicBox::selectedText() const
 
 void TopicBox::select(const QTextCursor& selection)
 {
+    // Handed to the text control only as its cursor, which draws it and lets screen readers
+    // read it; the control offers a selection to the clipboards only from its own gestures.
     selection_ = selection;
-    QList<QTextEdit::ExtraSelection> marks;
-    if (selection_.hasSelection()) {
-        QTextEdit::ExtraSelection mark;
-        mark.cursor = selection_;
-        mark.format.setBackground(palette().brush(QPalette::Highlight));
-        mark.format.setForeground(palette().brush(QPalette::HighlightedText));
-        marks.append(mark);
-    }
-    setExtraSelections(marks);
+    setTextCursor(selection.isNull() ? QTextCursor(document()) : selection);
 }
 
 void TopicBox::keyPressEvent(QKeyEvent* event)

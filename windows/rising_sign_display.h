@@ -7,9 +7,9 @@
 
 namespace orbis {
 
-// A topic box: read, select and scroll, but nothing copied out. The selection is the box's own,
-// drawn over the text: the text control never holds one, so neither the clipboard nor the
-// primary selection is ever offered it, whether by mouse, keys or drag.
+// A topic box: read, select and scroll, but nothing copied out. The box makes the selection
+// itself and the text control takes no gesture, so neither the clipboard nor the primary
+// selection is ever offered it, whether by mouse, keys or drag.
 class TopicBox : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then
   export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${size}x24" dbus-run-session -- "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" dbus-run-session -- "$0" "$@"
 fi
 
 source "$here/private_home.sh"

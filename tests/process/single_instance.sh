@@ -7,7 +7,7 @@ program=$(readlink -f "$1")
 
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then
   export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 
 source "$(dirname "$0")/private_home.sh"
