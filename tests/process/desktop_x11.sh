@@ -24,9 +24,9 @@ cleanup() {
 trap cleanup EXIT
 setup_failed() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 
-openbox >"$home/openbox.log" 2>&1 & pids+=($!)
-# The window manager has taken the screen once it names its check window on the root.
-wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' 10 ||
+# Openbox runs its start-up command once it manages windows; a window mapped before then is lost.
+openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)
+wait_for '[ -e "$home/wm-ready" ]' 10 ||
   setup_failed "openbox did not take the screen: $(cat "$home/openbox.log")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 sleep 0.5
