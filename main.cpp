@@ -1,7 +1,7 @@
 // Orbis Tessary: rising sign, midheaven and descendant readings.
 #include "shell/font_configuration.h"
 #include "shell/program.h"
-#include "shell/qt_platform.h"
+#include "common/qt_platform.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 #include "shell/font_configuration.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/qt_platform.h"
+#include "common/qt_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -20,7 +20,7 @@ string(REGEX REPLACE ".*add_executable\\(([A-Za-z0-9_]+).*" "\\1" executable "${
 set(pkg "${SOURCE_DIR}/packaging")
 # Each entry: file|what it must hold|regular expression.
 set(expectations
-  "shell/program.cpp|the desktop file id|setDesktopFileName\\(QStringLiteral\\(\"${id}\"\\)\\)"
+  "shell/src/program.cpp|the desktop file id|setDesktopFileName\\(QStringLiteral\\(\"${id}\"\\)\\)"
   "packaging/${APP_ID}.desktop|the program to start|\nExec=${executable}\n"
   "packaging/${APP_ID}.desktop|the themed icon name|\nIcon=${id}\n"
   "packaging/${APP_ID}.desktop|the window class|\nStartupWMClass=${executable}\n"

@@ -3,7 +3,7 @@
 #include "fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/twips.h"
+#include "common/twips.h"
 #include "widget_helpers.h"
 #include "windows/rising_sign_display.h"
 

@@ -1,7 +1,7 @@
 // A platform for tests: messages answered at once, pages and settings recorded, clock and screen set.
 #pragma once
 
-#include "shell/platform.h"
+#include "common/platform.h"
 
 #include <QList>
 #include <QMap>

@@ -1,5 +1,5 @@
 // The instance lock on a real file system: only a live copy's lock refuses a start.
-#include "shell/qt_platform.h"
+#include "common/qt_platform.h"
 
 #include <QDir>
 #include <QFile>

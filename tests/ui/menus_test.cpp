@@ -1,10 +1,10 @@
 // Menu bars of the three window families, promotional labels, web links and the about window.
 #include "fake_platform.h"
-#include "shell/link_label.h"
+#include "common/link_label.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/qt_platform.h"
-#include "shell/web_pages.h"
+#include "common/qt_platform.h"
+#include "common/web_pages.h"
 #include "widget_helpers.h"
 
 #include <QComboBox>

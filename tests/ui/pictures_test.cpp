@@ -2,8 +2,8 @@
 #include "fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/program_style.h"
-#include "shell/ready_drawn.h"
+#include "common/program_style.h"
+#include "common/ready_drawn.h"
 #include "windows/sign_pictures.h"
 
 #include <QFile>

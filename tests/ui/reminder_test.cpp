@@ -1,6 +1,6 @@
 // The update reminder over a faked clock and settings store, and the real store behind it.
 #include "fake_platform.h"
-#include "shell/qt_platform.h"
+#include "common/qt_platform.h"
 #include "shell/update_reminder.h"
 
 #include <QLocale>

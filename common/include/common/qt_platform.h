@@ -1,0 +1,36 @@
+// The platform seam on Qt: QMessageBox, QDesktopServices, QSettings, QLockFile, QScreen.
+#pragma once
+
+#include "common/platform.h"
+
+#include <QLockFile>
+#include <memory>
+
+namespace orbis {
+
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MessageAnswer showMessage(QWidget* parent, const QString& text, const QString& title,
+                              MessageIcon icon, MessageButtons buttons) override;
+    void openUrl(const QUrl& url) override;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override;
+    bool writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override;
+    bool tryLockInstance() override;
+    void showMaximized(QWidget* window) override;
+    QDateTime now() override;
+    double screenWidthTwips() override;
+    QString applicationName() override;
+
+    // Where the instance lock lives for `application`: per user, in the runtime folder.
+    static QString lockFilePath(const QString& application);
+
+private:
+    std::unique_ptr<QLockFile> instanceLock_;
+};
+
+} // namespace orbis

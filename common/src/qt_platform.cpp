@@ -1,0 +1,180 @@
+// The platform seam on Qt.
+#include "common/qt_platform.h"
+
+#include "common/twips.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace orbis {
+
+namespace {
+
+constexpr auto kOrganisation = "Selvane";
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The window that `window` names in its _NET_SUPPORTING_WM_CHECK property, or none.
+xcb_window_t CheckWindow(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t check)
+{
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection, 0, window, check, XCB_ATOM_WINDOW, 0, 1);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    if (!reply || xcb_get_property_value_length(reply.get()) < 4)
+        return XCB_WINDOW_NONE;
+    return *static_cast<xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
+// On X11 a window manager announces itself on the root window, and on a window of its own that
+// names itself, so that an announcement left behind by one that has gone is not believed.
+// Wayland compositors and other platforms always place windows.
+bool WindowManagerPlacesWindows()
+{
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return true;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const xcb_atom_t check = Atom(connection, "_NET_SUPPORTING_WM_CHECK");
+    if (!screen || check == XCB_ATOM_NONE)
+        return false;
+    const xcb_window_t manager = CheckWindow(connection, screen->root, check);
+    return manager != XCB_WINDOW_NONE && CheckWindow(connection, manager, check) == manager;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, const QString& title,
+                                      MessageIcon icon, MessageButtons buttons)
+{
+    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
+                                                     : QMessageBox::NoIcon,
+                    title, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    parent);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+QString QtPlatform::readSetting(const QString& application, const QString& section,
+                                const QString& key)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
+    return settings.value(section + QLatin1Char('/') + key).toString();
+}
+
+bool QtPlatform::writeSetting(const QString& application, const QString& section,
+                              const QString& key, const QString& value)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
+    if (!settings.isWritable())
+        return false;
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString QtPlatform::lockFilePath(const QString& application)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    // The runtime folder is per user already; the temporary one may be shared, so name the user.
+    const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
+    return folder + QLatin1Char('/') + application + QLatin1Char('-') + user + QStringLiteral(".lock");
+}
+
+bool QtPlatform::tryLockInstance()
+{
+    auto lock = std::make_unique<QLockFile>(lockFilePath(applicationName()));
+    // Zero: a lock is stale only when its owner process is gone, however old it is.
+    lock->setStaleLockTime(0);
+    // A copy that has only just made the lock may not have written its process id into it yet.
+    constexpr int kAttempts = 10;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (lock->tryLock(100)) {
+            instanceLock_ = std::move(lock);
+            return true;
+        }
+        // No folder, no room, no permission: nothing proves that a copy runs.
+        if (lock->error() != QLockFile::LockFailedError)
+            return true;
+        // A dead owner's lock has been cleared by tryLock already; one that names a process is a
+        // live copy's.
+        qint64 owner = 0;
+        QString host;
+        QString application;
+        if (lock->getLockInfo(&owner, &host, &application))
+            return false;
+    }
+    // A lock that no copy wrote, such as one cut short by a full disk: take it over.
+    lock->removeStaleLockFile();
+    if (lock->tryLock(0))
+        instanceLock_ = std::move(lock);
+    return true;
+}
+
+void QtPlatform::showMaximized(QWidget* window)
+{
+    // Without a window manager nobody acts on a maximise request, so fill the screen here.
+    if (!WindowManagerPlacesWindows()) {
+        if (const QScreen* screen = window->screen())
+            window->setGeometry(screen->availableGeometry());
+        window->show();
+        return;
+    }
+    window->showMaximized();
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+double QtPlatform::screenWidthTwips()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? PixelsToTwips(screen->geometry().width()) : 0.0;
+}
+
+QString QtPlatform::applicationName()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    return path.isEmpty() ? QStringLiteral("OrbisFreeTessary") : QFileInfo(path).completeBaseName();
+}
+
+} // namespace orbis

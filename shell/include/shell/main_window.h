@@ -1,0 +1,81 @@
+// frmMDI: the main window with its welcome panel, option buttons and the reading windows inside.
+#pragma once
+
+#include "windows/reading_host.h"
+#include "windows/sign_pictures.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace orbis {
+
+class LinkLabel;
+
+class MainWindow final : public QMainWindow, public ReadingHost {
+    Q_OBJECT
+public:
+    MainWindow(Platform& platform, ReadingState& readings);
+    ~MainWindow() override;
+
+    void OpenReading(ReadingKind kind);
+    // Unloads the six reading windows in their fixed order.
+    void unloadReadingWindows();
+
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+
+    // ReadingHost
+    Platform& platform() override { return platform_; }
+    ReadingState& readings() override { return readings_; }
+    SignPictures& signPictures() override { return signPictures_; }
+    void setWelcomeVisible(bool visible) override;
+    bool isWelcomeVisible() const override;
+    void present(ReadingSlot slot, QWidget* window) override;
+    QWidget* readingWindow(ReadingSlot slot) const override;
+    void showAbout(QWidget* over) override;
+
+signals:
+    // The main window has been unloaded: the program is to end.
+    void ended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenus();
+    void createBanner(QWidget* strip);
+    void createOptionButtons(QWidget* strip);
+    void createWelcomePanel();
+    void createFooter(QWidget* strip);
+    void placeFromScreenWidth();
+    // `leaving` is a reading window on its way out, or null.
+    void showMenusOf(const QMdiSubWindow* leaving);
+    void scrollToFocus(QWidget* focused);
+    void setCaptionUnderline(int index, bool underline);
+
+    Platform& platform_;
+    ReadingState& readings_;
+    SignPictures signPictures_;
+    double screenWidth_ = 0; // twips
+    bool ending_ = false;
+
+    QList<QAction*> mainMenus_;
+    QMdiArea* mdiArea_ = nullptr;
+    QWidget* picMain_ = nullptr;
+    LinkLabel* lblSelvaneBanner_ = nullptr;
+    QWidget* picButtonContainer_ = nullptr;
+    std::array<QLabel*, 6> lblCaption_{};
+    QPushButton* cmdMdiExit_ = nullptr;
+    std::array<QPointer<QMdiSubWindow>, kReadingSlotCount> readingWindows_{};
+};
+
+} // namespace orbis

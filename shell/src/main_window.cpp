@@ -1,0 +1,449 @@
+// The main window.
+#include "shell/main_window.h"
+
+#include "windows/birth_details_window.h"
+#include "windows/reading_window.h"
+#include "shell/about_window.h"
+#include "common/fonts.h"
+#include "common/link_label.h"
+#include "common/menus.h"
+#include "common/platform.h"
+#include "common/program_title.h"
+#include "common/ready_drawn.h"
+#include "common/twips.h"
+#include "common/web_pages.h"
+#include "work_area.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace orbis {
+
+namespace {
+
+const QColor kLightBlue(192, 192, 255);
+const QColor kLightGrey(192, 192, 192);
+
+struct OptionButton {
+    int index;
+    double left;
+    double iconLeft;
+    const char* iconName;
+    const char* caption;
+    const char* icon;   // as drawn for ordinary screens
+    const char* icon2x; // and for double-density ones
+};
+
+// Placed left to right; the index, not the place, decides the reading.
+constexpr OptionButton kOptionButtons[] = {
+    {2, 840, 240, "Picture4", "Zodiac Rising Sign", ":/icons/options/rising-sign.png",
+     ":/icons/options/rising-sign@2x.png"},
+    {0, 4440, 3840, "Picture2", "Descendant Astrology", ":/icons/options/descendant.png",
+     ":/icons/options/descendant@2x.png"},
+    {1, 8040, 7440, "Picture3", "Midheaven Astrology", ":/icons/options/midheaven.png",
+     ":/icons/options/midheaven@2x.png"},
+};
+
+struct Caption {
+    const char* text;
+    QColor colour;
+    double points;
+    double top;
+};
+
+const std::array<Caption, 6> kCaptions{{
+    {"Welcome to Orbis Tessary", Qt::cyan, 12, 240},
+    {"Welcome to Orbis Tessary! Know more about these important points on your natal chart and "
+     "know they affect your personality. Try out The Zodiac Rising Sign / Ascendant, Descendant & "
+     "Midheaven / Medium Coeli Astrology softwares for more information.",
+     Qt::red, 8.25, 840},
+    {"Orbis Tessary includes the following programs", Qt::cyan, 12, 1920},
+    {"Descendant Astrology", Qt::yellow, 12, 3600},
+    {"Midheaven Astrology", Qt::magenta, 12, 4245},
+    {"Zodiac Rising Sign", Qt::green, 12, 2880},
+}};
+
+std::optional<ReadingKind> ReadingOfCaption(int index)
+{
+    switch (index) {
+    case 3:
+        return ReadingKind::Descendant;
+    case 4:
+        return ReadingKind::Midheaven;
+    case 5:
+        return ReadingKind::RisingSign;
+    default:
+        return std::nullopt;
+    }
+}
+
+QWidget* Panel(QWidget* parent, const QString& name, double height, const QColor& background)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setFixedHeight(Twips(height));
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, background);
+    panel->setPalette(palette);
+    return panel;
+}
+
+void MoveTwips(QWidget* widget, double left, double top)
+{
+    widget->move(Twips(left), Twips(top));
+}
+
+// Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
+// original at every one of them would hold up the first paint.
+QIcon ProgramIcon()
+{
+    return ReadyDrawnIcon({":/icons/program/16.png", ":/icons/program/32.png",
+                           ":/icons/program/48.png", ":/icons/program/64.png"});
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, ReadingState& readings)
+    : platform_(platform), readings_(readings), screenWidth_(platform.screenWidthTwips())
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(ProgramCaption());
+    setWindowIcon(ProgramIcon());
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* picture6 = new LinkLabel(QString(), central);
+    picture6->setObjectName(QStringLiteral("Picture6"));
+    picture6->setFixedHeight(Twips(560));
+    picture6->setAutoFillBackground(true);
+    picture6->setPalette(ColouredPalette(picture6->palette(), kLightBlue, Qt::black));
+    picture6->setAccessibleName(QStringLiteral("Selvane home page"));
+    connect(picture6, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(platform_, WebPage::HomePage); });
+    createBanner(picture6);
+
+    QWidget* picture1 =
+        Panel(central, QStringLiteral("Picture1"), 900, palette().color(QPalette::Window));
+    createOptionButtons(picture1);
+
+    picMain_ = Panel(central, QStringLiteral("picMain"), 8640, Qt::black);
+    createWelcomePanel();
+
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(Qt::black);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* workArea = new WorkArea(picMain_, mdiArea_, central);
+    // Keys move the focus to parts of a reading window below the screen's edge too.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { scrollToFocus(now); });
+
+    QWidget* coBrand = Panel(central, QStringLiteral("PicCoBrand"), 735, kLightBlue);
+    createFooter(coBrand);
+
+    layout->addWidget(picture6);
+    layout->addWidget(picture1);
+    layout->addWidget(workArea, 1);
+    layout->addWidget(coBrand);
+    setCentralWidget(central);
+
+    createMenus();
+    placeFromScreenWidth();
+}
+
+MainWindow::~MainWindow()
+{
+    // The reading windows go first, while everything they call back into still stands.
+    ending_ = true;
+    mdiArea_->disconnect(this);
+    for (QPointer<QMdiSubWindow>& window : readingWindows_)
+        delete window;
+}
+
+void MainWindow::createMenus()
+{
+    mainMenus_ = BuildMenuBar(
+        this, MenuFamily::Main,
+        {QString(), QString(), {}, [this] { close(); }, [this] { showAbout(this); }}, platform_);
+    menuBar()->addActions(mainMenus_);
+}
+
+void MainWindow::createBanner(QWidget* strip)
+{
+    lblSelvaneBanner_ = new LinkLabel(
+        QStringLiteral("Join the Selvane astrology forum: share and discuss your readings"), strip);
+    lblSelvaneBanner_->setObjectName(QStringLiteral("lblSelvaneBanner"));
+    lblSelvaneBanner_->setAlignment(Qt::AlignCenter);
+    lblSelvaneBanner_->setFont(Verdana(9.75, true));
+    lblSelvaneBanner_->setAutoFillBackground(true);
+    lblSelvaneBanner_->setPalette(
+        ColouredPalette(lblSelvaneBanner_->palette(), Qt::white, Qt::black));
+    lblSelvaneBanner_->resize(TwipsSize(9480, 465));
+    connect(lblSelvaneBanner_, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(platform_, WebPage::HomePage); });
+}
+
+void MainWindow::createOptionButtons(QWidget* strip)
+{
+    // A plain frame: the style draws a caption-less group box from a picture file, and reading
+    // that file would pull in every image plugin before the first paint.
+    auto* container = new QFrame(strip);
+    container->setFrameShape(QFrame::StyledPanel);
+    container->setObjectName(QStringLiteral("picButtonContainer"));
+    container->resize(TwipsSize(10755, 800));
+    picButtonContainer_ = container;
+    for (const OptionButton& option : kOptionButtons) {
+        auto* icon = new QLabel(container);
+        icon->setObjectName(QString::fromLatin1(option.iconName));
+        icon->setGeometry(TwipsRect(option.iconLeft, 172, 510, 510));
+        icon->setPixmap(
+            ReadyDrawnPixmap(option.icon, option.icon2x, icon->size(), devicePixelRatioF()));
+        icon->setAccessibleName(QString::fromLatin1(option.caption));
+
+        auto* button = new QPushButton(QString::fromLatin1(option.caption), container);
+        button->setObjectName(QStringLiteral("cmdSelectOption"));
+        button->setProperty("index", option.index);
+        button->setGeometry(TwipsRect(option.left, 180, 2490, 495));
+        button->setFont(Verdana(8.25, true));
+        button->setPalette(ColouredPalette(button->palette(), kLightGrey, Qt::black));
+        connect(button, &QPushButton::clicked, this,
+                [this, index = option.index] { cmdSelectOption_Click(index); });
+    }
+}
+
+void MainWindow::createWelcomePanel()
+{
+    picMain_->setMouseTracking(true);
+    picMain_->installEventFilter(this);
+    for (int index = 0; index < 6; ++index) {
+        const Caption& caption = kCaptions[static_cast<std::size_t>(index)];
+        const bool opensReading = ReadingOfCaption(index).has_value();
+        auto* label = new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading);
+        label->setObjectName(QStringLiteral("lblCaption"));
+        label->setProperty("index", index);
+        label->setFont(Verdana(caption.points, true));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, caption.colour);
+        label->setPalette(palette);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        if (index == 1) {
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            label->resize(TwipsSize(8055, 825));
+        } else {
+            label->adjustSize();
+        }
+        if (opensReading)
+            label->setFocusPolicy(Qt::NoFocus);
+        connect(label, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        lblCaption_[static_cast<std::size_t>(index)] = label;
+    }
+}
+
+void MainWindow::createFooter(QWidget* strip)
+{
+    auto* offer = new LinkLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website. Click "
+                       "here for more details."),
+        strip);
+    offer->setObjectName(QStringLiteral("Label7"));
+    offer->setWordWrap(true);
+    offer->setFont(Verdana(8.25, true, true));
+    offer->setGeometry(TwipsRect(120, 60, 6975, 615));
+    connect(offer, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(platform_, WebPage::FullyBranded); });
+
+    cmdMdiExit_ = new QPushButton(QStringLiteral("&Exit"), strip);
+    cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit_->setFont(Verdana(8.25, true));
+    cmdMdiExit_->setPalette(ColouredPalette(cmdMdiExit_->palette(), kLightGrey, Qt::black));
+    cmdMdiExit_->resize(TwipsSize(1335, 495));
+    connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MainWindow::placeFromScreenWidth()
+{
+    // From the screen's width, once: a smaller window later keeps these places.
+    const double w = screenWidth_;
+    auto centred = [w](QWidget* widget, double top) {
+        MoveTwips(widget, (w - PixelsToTwips(widget->width())) / 2, top);
+    };
+    centred(lblSelvaneBanner_, 48);
+    centred(picButtonContainer_, 50);
+    for (std::size_t i = 0; i < lblCaption_.size(); ++i)
+        centred(lblCaption_[i], kCaptions[i].top);
+    MoveTwips(cmdMdiExit_, w - (PixelsToTwips(cmdMdiExit_->width()) + 120), 120);
+}
+
+void MainWindow::cmdSelectOption_Click(int index)
+{
+    OpenReading(static_cast<ReadingKind>(index));
+}
+
+void MainWindow::lblCaption_Click(int index)
+{
+    const auto kind = ReadingOfCaption(index);
+    if (kind)
+        OpenReading(*kind);
+    else
+        unloadReadingWindows();
+}
+
+void MainWindow::unloadReadingWindows()
+{
+    for (QPointer<QMdiSubWindow>& window : readingWindows_) {
+        if (window)
+            window->close();
+        window = nullptr;
+    }
+}
+
+void MainWindow::OpenReading(ReadingKind kind)
+{
+    unloadReadingWindows();
+    setWelcomeVisible(false);
+    const BirthDetailsDesign& design = DesignOf(kind);
+    present(design.slot, new BirthDetailsWindow(*this, design));
+}
+
+void MainWindow::present(ReadingSlot slot, QWidget* window)
+{
+    QPointer<QMdiSubWindow>& place = readingWindows_[static_cast<std::size_t>(slot)];
+    if (place)
+        place->close();
+    // The frame elides its caption each time it works out its title bar, well over fifty times
+    // while it is taken in, sized and placed; so it gets the caption once that is done.
+    const QString caption = window->windowTitle();
+    window->setWindowTitle(QString());
+    QMdiSubWindow* frame = mdiArea_->addSubWindow(
+        window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(windowIcon());
+    frame->installEventFilter(this);
+    place = frame;
+    frame->show();
+    frame->adjustSize();
+    frame->setFixedSize(frame->sizeHint());
+    // Centred on the screen's width, at the top of the space the main window leaves.
+    MoveTwips(frame, (screenWidth_ - PixelsToTwips(frame->width())) / 2, 0);
+    mdiArea_->setActiveSubWindow(frame);
+    window->setWindowTitle(caption);
+    window->setFocus();
+}
+
+QWidget* MainWindow::readingWindow(ReadingSlot slot) const
+{
+    const QPointer<QMdiSubWindow>& frame = readingWindows_[static_cast<std::size_t>(slot)];
+    return frame ? frame->widget() : nullptr;
+}
+
+void MainWindow::setWelcomeVisible(bool visible)
+{
+    if (!ending_ && picMain_)
+        picMain_->setVisible(visible);
+}
+
+bool MainWindow::isWelcomeVisible() const
+{
+    return picMain_ && !picMain_->isHidden();
+}
+
+void MainWindow::showAbout(QWidget* over)
+{
+    AboutWindow::ShowModal(platform_, over);
+}
+
+void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
+{
+    // As in every multiple-document program, the bar carries the menus of the reading window on
+    // screen (there is at most one), and the main window's own when there is none, whatever
+    // closed or hid the last one.
+    if (ending_)
+        return;
+    const ReadingWindow* reading = nullptr;
+    for (const QPointer<QMdiSubWindow>& frame : readingWindows_) {
+        if (frame && frame != leaving && frame->isVisible())
+            reading = qobject_cast<const ReadingWindow*>(frame->widget());
+    }
+    menuBar()->clear();
+    menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
+    // The reading window's "&Exit" shares the letter: its key must not reach the main window's.
+    cmdMdiExit_->setShortcut(reading ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit_->text()));
+}
+
+void MainWindow::scrollToFocus(QWidget* focused)
+{
+    if (!focused || !mdiArea_->viewport()->isAncestorOf(focused))
+        return;
+    const QRect place(focused->mapTo(mdiArea_->viewport(), QPoint(0, 0)), focused->size());
+    const QRect room = mdiArea_->viewport()->rect();
+    auto follow = [](QScrollBar* bar, int low, int high, int roomLow, int roomHigh) {
+        if (high > roomHigh)
+            bar->setValue(bar->value() + qMin(high - roomHigh, low - roomLow));
+        else if (low < roomLow)
+            bar->setValue(bar->value() - (roomLow - low));
+    };
+    follow(mdiArea_->verticalScrollBar(), place.top(), place.bottom(), room.top(), room.bottom());
+    follow(mdiArea_->horizontalScrollBar(), place.left(), place.right(), room.left(), room.right());
+}
+
+void MainWindow::setCaptionUnderline(int index, bool underline)
+{
+    QLabel* label = lblCaption_[static_cast<std::size_t>(index)];
+    QFont font = label->font();
+    font.setUnderline(underline);
+    label->setFont(font);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
+        if (event->type() == QEvent::Show)
+            showMenusOf(nullptr);
+        else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
+            showMenusOf(frame);
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == picMain_) {
+            for (int index = 0; index < 6; ++index)
+                setCaptionUnderline(index, false);
+        } else if (const QVariant index = watched->property("index"); index.isValid()) {
+            if (ReadingOfCaption(index.toInt()))
+                setCaptionUnderline(index.toInt(), true);
+            // Moves over a label stay there: only the bare panel takes the underlines away.
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // No question and nothing saved: the children go first, then the program ends.
+    unloadReadingWindows();
+    mdiArea_->closeAllSubWindows();
+    event->accept();
+    ending_ = true;
+    emit ended();
+}
+
+} // namespace orbis

@@ -1,0 +1,55 @@
+// Start-up and the end of the program.
+#include "shell/program.h"
+
+#include "common/fonts.h"
+#include "shell/main_window.h"
+#include "common/platform.h"
+#include "common/program_style.h"
+#include "common/program_title.h"
+#include "shell/update_reminder.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace orbis {
+
+void ConfigureApplication(QApplication& application)
+{
+    QApplication::setApplicationName(QStringLiteral("OrbisFreeTessary"));
+    // No display name: Qt would append it to every window's caption.
+    QApplication::setApplicationVersion(QStringLiteral("1.20"));
+    QApplication::setOrganizationName(QStringLiteral("Selvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.selvane.OrbisTessary"));
+    // The menus stay in the window, where the readings' design puts them. Asking the desktop for a
+    // global menu bar also costs a session-bus round trip (or a failed bus start-up) before the
+    // first paint.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new ProgramStyle);
+    RegisterFontSubstitutes();
+    application.setFont(Verdana(8.25));
+}
+
+Program::Program(Platform& platform, std::function<void()> endProgram)
+    : platform_(platform), endProgram_(std::move(endProgram))
+{
+}
+
+Program::~Program() = default;
+
+bool Program::start()
+{
+    if (!platform_.tryLockInstance()) {
+        platform_.showMessage(nullptr, QStringLiteral("Application is already running"),
+                              ProgramTitle(), MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    }
+    RemindOfUpdate(platform_);
+
+    mainWindow_ = std::make_unique<MainWindow>(platform_, readings_);
+    QObject::connect(mainWindow_.get(), &MainWindow::ended, mainWindow_.get(),
+                     [this] { endProgram_(); });
+    platform_.showMaximized(mainWindow_.get());
+    return true;
+}
+
+} // namespace orbis

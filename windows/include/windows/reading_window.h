@@ -1,0 +1,63 @@
+// What every reading window shares: its menu bar, banner, promotional labels, keys and unloading.
+#pragma once
+
+#include "windows/reading_host.h"
+
+#include <QColor>
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QPushButton;
+class QMdiSubWindow;
+
+namespace orbis {
+
+class LinkLabel;
+struct MenuCommands;
+enum class MenuFamily;
+
+class ReadingWindow : public QWidget {
+    Q_OBJECT
+public:
+    ReadingWindow(ReadingHost& host, const QString& objectName, const QString& caption);
+
+    // The menus the main window's bar shows while this window is active.
+    const QList<QAction*>& menuBarActions() const { return menuBarActions_; }
+    // The area the design measures; the menus sit in the main window's bar.
+    QWidget* client() const { return client_; }
+    // Close this window; its sub-window is destroyed soon after.
+    void unload();
+
+protected:
+    void buildMenus(MenuFamily family, MenuCommands commands);
+    // Enter presses the focused button or else the default one; Escape the cancel one.
+    void setDefaultAndCancel(QPushButton* defaultButton, QPushButton* cancelButton);
+    // A panel of `client_` in twips, filled with `background`.
+    QWidget* addPanel(QWidget* parent, const QString& name, double left, double top, double width,
+                      double height, const QColor& background);
+    // The one-line forum banner that opens the home page.
+    LinkLabel* addBanner(QWidget* strip, double left, double top, double width, double height,
+                         const QColor& text, double points = 9.75);
+    // lblFullBrand and lblCobrand on one spot; only the one in front is seen and clicked.
+    void addPromotionalLabels(QWidget* parent, double left, double top, double width,
+                              double height, const QColor& background, const QColor& text,
+                              bool coBrandInFront);
+    QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
+                           double left, double top, double width, double height,
+                           const QColor& face);
+    QMdiSubWindow* subWindow() const;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    ReadingHost& host_;
+
+private:
+    QWidget* client_ = nullptr;
+    QList<QAction*> menuBarActions_;
+    QPushButton* defaultButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+} // namespace orbis

@@ -1,0 +1,40 @@
+// What the result windows share: Back to their birth-details window, Exit, and the hand-over.
+#pragma once
+
+#include "windows/reading_window.h"
+
+#include <QPointer>
+
+class QLabel;
+
+namespace orbis {
+
+class BirthDetailsWindow;
+
+class ResultWindow : public ReadingWindow {
+    Q_OBJECT
+public:
+    ResultWindow(ReadingHost& host, BirthDetailsWindow& details, const QString& objectName,
+                 const QString& caption);
+
+    // Runs the reading's lookup on the current values and fills the window.
+    virtual void fill() = 0;
+
+    void cmdBack_Click();
+    void cmdExit_Click() { unload(); }
+
+protected:
+    // Wires Back and Exit, their menu items and the keys.
+    void finishButtons(QPushButton* back, QPushButton* exit);
+    // Shows sign picture `number` from the birth-details window's picture store.
+    void showPicture(QLabel* picture, int number) const;
+
+private:
+    QPointer<BirthDetailsWindow> details_;
+};
+
+// The hand-over on Proceed: a fresh result window of the window's reading, filled and shown in
+// place of the birth-details window, which is hidden with its entries.
+void ShowResult(ReadingHost& host, BirthDetailsWindow& details);
+
+} // namespace orbis

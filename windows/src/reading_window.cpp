@@ -1,0 +1,151 @@
+// The shared parts of the reading windows.
+#include "windows/reading_window.h"
+
+#include "common/fonts.h"
+#include "common/link_label.h"
+#include "common/menus.h"
+#include "common/twips.h"
+#include "common/web_pages.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orbis {
+
+namespace {
+const QString kFullBrandText = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.");
+const QString kCoBrandText = QStringLiteral(
+    "Co-brand this software for your site. Put your own site's name and link into Orbis "
+    "Tessary and give it to your visitors. Click Here for more info on co-branding.");
+} // namespace
+
+ReadingWindow::ReadingWindow(ReadingHost& host, const QString& objectName, const QString& caption)
+    : host_(host)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setAutoFillBackground(true);
+    layout->addWidget(client_);
+}
+
+void ReadingWindow::buildMenus(MenuFamily family, MenuCommands commands)
+{
+    commands.about = [this] { host_.showAbout(this); };
+    menuBarActions_ = BuildMenuBar(this, family, commands, host_.platform());
+}
+
+void ReadingWindow::setDefaultAndCancel(QPushButton* defaultButton, QPushButton* cancelButton)
+{
+    defaultButton_ = defaultButton;
+    cancelButton_ = cancelButton;
+}
+
+QWidget* ReadingWindow::addPanel(QWidget* parent, const QString& name, double left, double top,
+                                 double width, double height, const QColor& background)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(TwipsRect(left, top, width, height));
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, background);
+    panel->setPalette(palette);
+    return panel;
+}
+
+LinkLabel* ReadingWindow::addBanner(QWidget* strip, double left, double top, double width,
+                                    double height, const QColor& text, double points)
+{
+    auto* banner = new LinkLabel(
+        QStringLiteral("Talk about your chart with other readers in the Selvane forum"), strip);
+    banner->setObjectName(QStringLiteral("Label61"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFont(Verdana(points, true));
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::WindowText, text);
+    banner->setPalette(palette);
+    banner->setGeometry(TwipsRect(left, top, width, height));
+    connect(banner, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(host_.platform(), WebPage::HomePage); });
+    return banner;
+}
+
+void ReadingWindow::addPromotionalLabels(QWidget* parent, double left, double top, double width,
+                                         double height, const QColor& background,
+                                         const QColor& text, bool coBrandInFront)
+{
+    auto make = [&](const QString& name, const QString& caption, WebPage page) {
+        auto* label = new LinkLabel(caption, parent);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        label->setFont(Verdana(8, true, true));
+        label->setAutoFillBackground(true);
+        label->setPalette(ColouredPalette(label->palette(), background, text));
+        label->setGeometry(TwipsRect(left, top, width, height));
+        connect(label, &LinkLabel::clicked, this,
+                [this, page] { OpenWebPage(host_.platform(), page); });
+        return label;
+    };
+    LinkLabel* fullBrand = make(QStringLiteral("lblFullBrand"), kFullBrandText, WebPage::FullyBranded);
+    LinkLabel* coBrand = make(QStringLiteral("lblCobrand"), kCoBrandText, WebPage::CoBrand);
+    (coBrandInFront ? coBrand : fullBrand)->raise();
+}
+
+QPushButton* ReadingWindow::addButton(QWidget* parent, const QString& name, const QString& caption,
+                                      double left, double top, double width, double height,
+                                      const QColor& face)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(Verdana(8.25, true));
+    button->setGeometry(TwipsRect(left, top, width, height));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+QMdiSubWindow* ReadingWindow::subWindow() const
+{
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void ReadingWindow::unload()
+{
+    if (QMdiSubWindow* frame = subWindow())
+        frame->close();
+    else
+        close();
+}
+
+void ReadingWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && cancelButton_) {
+        cancelButton_->click();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && defaultButton_) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : defaultButton_)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ReadingWindow::closeEvent(QCloseEvent* event)
+{
+    host_.setWelcomeVisible(true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace orbis
