@@ -4,7 +4,7 @@
 
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "tests/ui/fake_platform.h"
+#include "support/fake_platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // What a real desktop asks of the main window: small screens, menus and access keys that follow
 // the reading window on screen, and topic boxes that never offer their selection to anyone.
-#include "fake_platform.h"
+#include "support/reading_fixture.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "common/twips.h"
-#include "widget_helpers.h"
+#include "support/widget_helpers.h"
 #include "windows/rising_sign_display.h"
 
 #include <QAction>
@@ -25,10 +25,8 @@ using namespace orbis::testing;
 class DesktopTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<ReadingFixture> fixture_;
     MainWindow* main_ = nullptr;
-    int endRequests_ = 0;
 
     QStringList menuBarNames() const
     {
@@ -41,22 +39,12 @@ class DesktopTest : public QObject {
     {
         return main_->findChild<QPushButton*>("cmdMdiExit")->shortcut();
     }
-    QWidget* risingSignResult(const QString& name = QStringLiteral("ANN"))
-    {
-        main_->OpenReading(ReadingKind::RisingSign);
-        QWidget* details = main_->readingWindow(ReadingSlot::RisingSignDetails);
-        details->findChild<QLineEdit*>("txtName")->setText(name);
-        QTest::mouseClick(details->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
-        return main_->readingWindow(ReadingSlot::RisingSignResult);
-    }
+    QWidget* risingSignResult() { return fixture_->read(ReadingKind::RisingSign); }
     void start(int screenPixels)
     {
-        program_.reset();
-        FlushDeletes();
-        platform_->screenWidth = screenPixels * 15.0;
-        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
-        QVERIFY(program_->start());
-        main_ = program_->mainWindow();
+        fixture_->platform.screenWidth = screenPixels * 15.0;
+        QVERIFY(fixture_->start());
+        main_ = fixture_->main();
         main_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main_));
     }
@@ -69,15 +57,10 @@ class DesktopTest : public QObject {
 private slots:
     void init()
     {
-        platform_ = std::make_unique<FakePlatform>();
-        endRequests_ = 0;
+        fixture_ = std::make_unique<ReadingFixture>();
         start(1280);
     }
-    void cleanup()
-    {
-        program_.reset();
-        FlushDeletes();
-    }
+    void cleanup() { fixture_.reset(); }
 
     // Client areas of a maximised window on laptop screens (title bar and panel taken off).
     void stripsStayOnScreenAndTheWelcomePanelIsCut_data()
@@ -189,7 +172,7 @@ private slots:
         press(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(!main_->readingWindow(ReadingSlot::RisingSignResult));
         press(main_, Qt::Key_E, Qt::AltModifier);
-        QTRY_COMPARE(endRequests_, 1);
+        QTRY_COMPARE(fixture_->endRequests, 1);
     }
 
     void altEInABirthDetailsWindowClosesOnlyIt()
@@ -202,7 +185,7 @@ private slots:
         // A second press, while the first was still being answered, used to end everything.
         QTest::qWait(300);
         QVERIFY(main_->isWelcomeVisible());
-        QCOMPARE(endRequests_, 0);
+        QCOMPARE(fixture_->endRequests, 0);
     }
 
     // The box selects by mouse or keys and shows it (a screen reader reads it from the text

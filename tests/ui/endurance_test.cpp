@@ -1,8 +1,8 @@
 // A thousand Proceed/Back cycles and a thousand openings of each reading keep memory flat.
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "widget_helpers.h"
+#include "support/widget_helpers.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "widget_helpers.h"
+#include "support/widget_helpers.h"
 
 #include <QComboBox>
 #include <QLabel>

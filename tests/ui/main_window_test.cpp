@@ -1,9 +1,9 @@
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "common/twips.h"
-#include "widget_helpers.h"
+#include "support/widget_helpers.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // Start-up pictures: what the main window loads before its first paint, and the ready-drawn PNGs.
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "common/program_style.h"

@@ -1,8 +1,8 @@
 // The birth-details windows and the three result windows, driven through their widgets.
-#include "fake_platform.h"
+#include "support/reading_fixture.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "widget_helpers.h"
+#include "support/widget_helpers.h"
 #include "windows/birth_details_window.h"
 
 #include "orbis/sign_profile.h"
@@ -26,52 +26,22 @@ Q_DECLARE_METATYPE(orbis::ReadingKind)
 
 namespace {
 
-const char* DetailsName(ReadingKind kind)
-{
-    switch (kind) {
-    case ReadingKind::Descendant:
-        return "frmDescendantAstrologyMain";
-    case ReadingKind::Midheaven:
-        return "frmMidheavenAsrologyMain";
-    case ReadingKind::RisingSign:
-        break;
-    }
-    return "frmRisingSignMain";
-}
 
 } // namespace
 
 class ReadingWindowsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<ReadingFixture> fixture_;
     MainWindow* main_ = nullptr;
 
-    QWidget* open(ReadingKind kind)
-    {
-        main_->OpenReading(kind);
-        return main_->findChild<QWidget*>(DetailsName(kind));
-    }
+    QWidget* open(ReadingKind kind) { return fixture_->open(kind); }
     template <typename T = QWidget>
     T* find(const char* name) const
     {
         return main_->findChild<T*>(name);
     }
     QWidget* result(ReadingSlot slot) const { return main_->readingWindow(slot); }
-    // Fills the entries of the open birth-details window.
-    void enter(QWidget* window, const QString& name, int day, int month, int year, const QString& band)
-    {
-        window->findChild<QLineEdit*>("txtName")->setText(name);
-        window->findChild<QComboBox*>("cmbDate")->setCurrentIndex(day - 1);
-        window->findChild<QComboBox*>("cmbMonth")->setCurrentIndex(month - 1);
-        window->findChild<QComboBox*>("cmbYear")->setCurrentText(QString::number(year));
-        window->findChild<QComboBox*>("cmbTime")->setCurrentText(band);
-    }
-    void proceed(QWidget* window)
-    {
-        QTest::mouseClick(window->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
-    }
     QString typed(QWidget* window, const QString& text, int key = 0)
     {
         auto* name = window->findChild<QLineEdit*>("txtName");
@@ -83,19 +53,14 @@ class ReadingWindowsTest : public QObject {
 private slots:
     void init()
     {
-        platform_ = std::make_unique<FakePlatform>();
-        program_ = std::make_unique<Program>(*platform_, [] {});
-        QVERIFY(program_->start());
-        main_ = program_->mainWindow();
+        fixture_ = std::make_unique<ReadingFixture>();
+        QVERIFY(fixture_->start());
+        main_ = fixture_->main();
         main_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main_));
-        platform_->events.clear();
+        fixture_->platform.events.clear();
     }
-    void cleanup()
-    {
-        program_.reset();
-        FlushDeletes();
-    }
+    void cleanup() { fixture_.reset(); }
 
     void listsAndDefaults_data()
     {
@@ -159,7 +124,7 @@ private slots:
             if (code == 8 || code == 13 || code == 27)
                 continue; // editing and window keys, below
             window->findChild<QLineEdit*>("txtName")->setText("X");
-            platform_->messages.clear();
+            fixture_->platform.messages.clear();
             const QString after = typed(window, QString(QChar(code)));
             const QChar c(code);
             if (code >= 'a' && code <= 'z') {
@@ -168,12 +133,12 @@ private slots:
                 QCOMPARE(after, "X" + QString(c));
             } else {
                 QVERIFY2(after == "X", qPrintable(QString::number(code)));
-                QCOMPARE(platform_->messages.size(), 1);
-                QCOMPARE(platform_->messages[0].text, QString("Please Enter Only Alphabet !"));
-                QVERIFY(platform_->messages[0].icon == MessageIcon::Information);
+                QCOMPARE(fixture_->platform.messages.size(), 1);
+                QCOMPARE(fixture_->platform.messages[0].text, QString("Please Enter Only Alphabet !"));
+                QVERIFY(fixture_->platform.messages[0].icon == MessageIcon::Information);
                 continue;
             }
-            QVERIFY2(platform_->messages.isEmpty(), qPrintable(QString::number(code)));
+            QVERIFY2(fixture_->platform.messages.isEmpty(), qPrintable(QString::number(code)));
         }
         for (const QString& other : {QString::fromUtf8("\u0416"), QString::fromUtf8("\u4e2d"),
                                      QString::fromUtf8("\U0001F600")}) {
@@ -184,7 +149,7 @@ private slots:
         QCOMPARE(typed(window, "\b", Qt::Key_Backspace), QString("A"));
         QTest::keyClick(window->findChild<QLineEdit*>("txtName"), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), QString("A"));
-        QCOMPARE(platform_->messages.last().text, QString("Please Enter Only Alphabet !"));
+        QCOMPARE(fixture_->platform.messages.last().text, QString("Please Enter Only Alphabet !"));
     }
 
     void typedNameArrivesInCapitalsWithItsBlank()
@@ -193,7 +158,7 @@ private slots:
         auto* name = window->findChild<QLineEdit*>("txtName");
         QTest::keyClicks(name, "mary jane");
         QCOMPARE(name->text(), QString("MARY JANE"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_->platform.messages.isEmpty());
         QTest::keyClicks(name, QString(70, 'a'));
         QCOMPARE(name->text().size(), 64);
     }
@@ -265,22 +230,22 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, icon);
         for (ReadingKind kind : {ReadingKind::RisingSign, ReadingKind::Midheaven, ReadingKind::Descendant}) {
-            platform_->messages.clear();
+            fixture_->platform.messages.clear();
             QWidget* window = open(kind);
             FlushDeletes();
-            enter(window, name, day, month, year, "4am-6am");
+            Enter(window, {name, day, month, year, "4am-6am"});
             window->findChild<QComboBox*>("cmbYear")->setFocus();
             QTest::keyClick(window->findChild<QComboBox*>("cmbYear"), Qt::Key_Return);
             if (message.isEmpty()) {
-                QVERIFY(platform_->messages.isEmpty());
+                QVERIFY(fixture_->platform.messages.isEmpty());
                 QVERIFY(!window->parentWidget()->isVisible());
                 continue;
             }
-            QCOMPARE(platform_->messages.size(), 1);
-            QCOMPARE(platform_->messages[0].text, message);
-            QCOMPARE(platform_->messages[0].title, QString("Orbis Tessary"));
-            QCOMPARE(platform_->messages[0].icon == MessageIcon::Information, icon);
-            QVERIFY(platform_->messages[0].buttons == MessageButtons::Ok);
+            QCOMPARE(fixture_->platform.messages.size(), 1);
+            QCOMPARE(fixture_->platform.messages[0].text, message);
+            QCOMPARE(fixture_->platform.messages[0].title, QString("Orbis Tessary"));
+            QCOMPARE(fixture_->platform.messages[0].icon == MessageIcon::Information, icon);
+            QVERIFY(fixture_->platform.messages[0].buttons == MessageButtons::Ok);
             QVERIFY(window->parentWidget()->isVisible());
             QVERIFY(main_->findChildren<QMdiSubWindow*>().size() == 1);
             QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), name);
@@ -312,13 +277,13 @@ private slots:
                 window->findChild<QAction*>("mnuFindZodiacRisingSign")->trigger();
         };
         press();
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, QString("Please Enter Your Name !"));
+        QCOMPARE(fixture_->platform.messages.size(), 1);
+        QCOMPARE(fixture_->platform.messages[0].text, QString("Please Enter Your Name !"));
         window->findChild<QLineEdit*>("txtName")->setText("ANN");
         press();
         QVERIFY(result(ReadingSlot::RisingSignResult));
-        QCOMPARE(program_->readings().currentLookupKey, std::string("Capricorn-4am-6am"));
-        QCOMPARE(program_->readings().currentBandLabel, std::string("4am-6am"));
+        QCOMPARE(fixture_->readings().currentLookupKey, std::string("Capricorn-4am-6am"));
+        QCOMPARE(fixture_->readings().currentBandLabel, std::string("4am-6am"));
     }
 
     void enterOnExitButtonPressesExit()
@@ -330,7 +295,7 @@ private slots:
         FlushDeletes();
         QVERIFY(main_->findChildren<QMdiSubWindow*>().isEmpty());
         QVERIFY(main_->isWelcomeVisible());
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_->platform.messages.isEmpty());
     }
 
     void readings_data()
@@ -363,8 +328,8 @@ private slots:
         QFETCH(QString, band);
         QFETCH(QString, sign);
         QWidget* window = open(kind);
-        enter(window, "ANN LEE", day, month, 1985, band);
-        proceed(window);
+        Enter(window, {"ANN LEE", day, month, 1985, band});
+        Proceed(window);
         const ReadingSlot slot = kind == ReadingKind::RisingSign ? ReadingSlot::RisingSignResult
                                  : kind == ReadingKind::Midheaven ? ReadingSlot::MidheavenResult
                                                                   : ReadingSlot::DescendantResult;
@@ -395,7 +360,7 @@ private slots:
         QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), QString("ANN LEE"));
         QCOMPARE(window->findChild<QComboBox*>("cmbTime")->currentText(), band);
         QCOMPARE(window->findChild<QComboBox*>("cmbDate")->currentIndex(), day - 1);
-        proceed(window);
+        Proceed(window);
         QCOMPARE(result(slot)->findChild<QLabel*>(signLabel)->text(), sign);
 
         // Exit: result and birth-details windows out of sight, the welcome panel back.
@@ -409,8 +374,8 @@ private slots:
     void risingResultShowsTheRisingSignsProfileNotTheSunSigns()
     {
         QWidget* window = open(ReadingKind::RisingSign);
-        enter(window, "B", 10, 4, 1990, "8am-10am");
-        proceed(window);
+        Enter(window, {"B", 10, 4, 1990, "8am-10am"});
+        Proceed(window);
         QWidget* shown = result(ReadingSlot::RisingSignResult);
         auto text = [&](const char* name) { return shown->findChild<QLabel*>(name)->text(); };
         QCOMPARE(text("lblYourSunSign"), QString("Aries"));
@@ -446,8 +411,8 @@ private slots:
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText("copied elsewhere");
         QWidget* window = open(ReadingKind::RisingSign);
-        enter(window, "C", 1, 1, 2000, "noon-2pm");
-        proceed(window);
+        Enter(window, {"C", 1, 1, 2000, "noon-2pm"});
+        Proceed(window);
         auto* nature = result(ReadingSlot::RisingSignResult)->findChild<QPlainTextEdit*>("txtYourNature");
         const QString before = nature->toPlainText();
         QTest::mouseClick(nature->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
@@ -464,8 +429,8 @@ private slots:
     void openingAReadingClosesEverythingFirst()
     {
         QWidget* window = open(ReadingKind::Midheaven);
-        enter(window, "D", 5, 5, 1970, "2pm-4pm");
-        proceed(window);
+        Enter(window, {"D", 5, 5, 1970, "2pm-4pm"});
+        Proceed(window);
         QVERIFY(result(ReadingSlot::MidheavenResult));
         main_->OpenReading(ReadingKind::Midheaven);
         FlushDeletes();

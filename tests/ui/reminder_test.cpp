@@ -1,5 +1,5 @@
 // The update reminder over a faked clock and settings store, and the real store behind it.
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "common/qt_platform.h"
 #include "shell/update_reminder.h"
 
@@ -14,8 +14,13 @@ class ReminderTest : public QObject {
     Q_OBJECT
 
     const QString download = "https://www.selvane.example/orbis-free-tessary/ssd.php?page=download-web-page";
+    // Some cases read dates as other locales write them; none may leave its locale to the next.
+    const QLocale processLocale_;
 
 private slots:
+    void init() { QCOMPARE(QLocale(), processLocale_); }
+    void cleanup() { QLocale::setDefault(processLocale_); }
+
     void firstStartWritesNowAndAsksNothing()
     {
         FakePlatform platform;

@@ -1,5 +1,5 @@
 // Renders every window of the program to PNG files, for the documentation and for review.
-#include "../../tests/ui/fake_platform.h"
+#include "support/reading_fixture.h"
 #include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
@@ -24,15 +24,6 @@ void Save(QWidget* widget, const QString& folder, const QString& name)
     widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void Enter(QWidget* details, int day, int month, const QString& band)
-{
-    details->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ADA LOVELACE"));
-    details->findChild<QComboBox*>(QStringLiteral("cmbDate"))->setCurrentIndex(day - 1);
-    details->findChild<QComboBox*>(QStringLiteral("cmbMonth"))->setCurrentIndex(month - 1);
-    details->findChild<QComboBox*>(QStringLiteral("cmbYear"))->setCurrentText(QStringLiteral("1985"));
-    details->findChild<QComboBox*>(QStringLiteral("cmbTime"))->setCurrentText(band);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -42,33 +33,28 @@ int main(int argc, char* argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(folder);
 
-    testing::FakePlatform platform;
-    platform.screenWidth = 1280 * 15;
-    Program program(platform, [] {});
-    program.start();
-    MainWindow* main = program.mainWindow();
+    testing::ReadingFixture fixture;
+    fixture.platform.screenWidth = 1280 * 15;
+    fixture.start();
+    MainWindow* main = fixture.main();
     main->setGeometry(0, 0, 1280, 1000);
     Save(main, folder, QStringLiteral("main-window"));
 
-    const struct {
-        ReadingKind kind;
-        ReadingSlot details;
-        ReadingSlot result;
-        const char* name;
-    } readings[] = {
-        {ReadingKind::RisingSign, ReadingSlot::RisingSignDetails, ReadingSlot::RisingSignResult, "rising-sign"},
-        {ReadingKind::Midheaven, ReadingSlot::MidheavenDetails, ReadingSlot::MidheavenResult, "midheaven"},
-        {ReadingKind::Descendant, ReadingSlot::DescendantDetails, ReadingSlot::DescendantResult, "descendant"},
+    const std::pair<ReadingKind, const char*> readings[] = {
+        {ReadingKind::RisingSign, "rising-sign"},
+        {ReadingKind::Midheaven, "midheaven"},
+        {ReadingKind::Descendant, "descendant"},
     };
-    for (const auto& reading : readings) {
-        main->OpenReading(reading.kind);
-        QWidget* details = main->readingWindow(reading.details);
-        Save(details->parentWidget(), folder, QString::fromLatin1(reading.name) + QStringLiteral("-details"));
-        Enter(details, 10, 4, QStringLiteral("8am-10am"));
+    const testing::BirthEntry entry{.name = QStringLiteral("ADA LOVELACE"), .day = 10, .month = 4,
+                                    .year = 1985, .band = QStringLiteral("8am-10am")};
+    for (const auto& [kind, name] : readings) {
+        QWidget* details = fixture.open(kind);
+        Save(details->parentWidget(), folder, QString::fromLatin1(name) + QStringLiteral("-details"));
+        testing::Enter(details, entry);
         details->findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
-        QWidget* result = main->readingWindow(reading.result);
-        Save(result->parentWidget(), folder, QString::fromLatin1(reading.name) + QStringLiteral("-result"));
-        if (reading.kind == ReadingKind::RisingSign)
+        QWidget* result = fixture.result(kind);
+        Save(result->parentWidget(), folder, QString::fromLatin1(name) + QStringLiteral("-result"));
+        if (kind == ReadingKind::RisingSign)
             Save(main, folder, QStringLiteral("main-window-with-result"));
     }
 

@@ -23,6 +23,25 @@ enum class ReadingSlot {
 };
 inline constexpr int kReadingSlotCount = 6;
 
+// The birth-details window and the result window of one reading.
+struct ReadingSlots {
+    ReadingSlot details;
+    ReadingSlot result;
+};
+
+constexpr ReadingSlots SlotsOf(ReadingKind kind)
+{
+    switch (kind) {
+    case ReadingKind::Descendant:
+        return {ReadingSlot::DescendantDetails, ReadingSlot::DescendantResult};
+    case ReadingKind::Midheaven:
+        return {ReadingSlot::MidheavenDetails, ReadingSlot::MidheavenResult};
+    case ReadingKind::RisingSign:
+        break;
+    }
+    return {ReadingSlot::RisingSignDetails, ReadingSlot::RisingSignResult};
+}
+
 class ReadingHost {
 public:
     virtual ~ReadingHost() = default;
