@@ -22,19 +22,6 @@ using Clock = std::chrono::steady_clock;
 
 orbis::MainWindow* g_main = nullptr;
 
-orbis::ReadingSlot ResultSlot(orbis::ReadingKind kind)
-{
-    switch (kind) {
-    case orbis::ReadingKind::Descendant:
-        return orbis::ReadingSlot::DescendantResult;
-    case orbis::ReadingKind::Midheaven:
-        return orbis::ReadingSlot::MidheavenResult;
-    case orbis::ReadingKind::RisingSign:
-        break;
-    }
-    return orbis::ReadingSlot::RisingSignResult;
-}
-
 void BM_ProceedToPaintedResult(benchmark::State& state)
 {
     const auto kind = static_cast<orbis::ReadingKind>(state.range(0));
@@ -54,7 +41,7 @@ void BM_ProceedToPaintedResult(benchmark::State& state)
         const auto start = Clock::now();
         name->setText(QStringLiteral("MARY JANE"));
         proceed->click();
-        QWidget* result = g_main->readingWindow(ResultSlot(kind));
+        QWidget* result = g_main->readingWindow(orbis::SlotsOf(kind).result);
         std::unique_ptr<PaintCounter> counter;
         if (result)
             counter = std::make_unique<PaintCounter>(result);

@@ -1,7 +1,6 @@
 // A thousand Proceed/Back cycles and a thousand openings of each reading keep memory flat.
-#include "support/fake_platform.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
 #include <QElapsedTimer>
@@ -33,20 +32,6 @@ std::optional<qint64> ResidentKiB()
     return pages * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-ReadingSlot DetailsSlot(ReadingKind kind)
-{
-    return kind == ReadingKind::RisingSign  ? ReadingSlot::RisingSignDetails
-           : kind == ReadingKind::Midheaven ? ReadingSlot::MidheavenDetails
-                                            : ReadingSlot::DescendantDetails;
-}
-
-ReadingSlot ResultSlot(ReadingKind kind)
-{
-    return kind == ReadingKind::RisingSign  ? ReadingSlot::RisingSignResult
-           : kind == ReadingKind::Midheaven ? ReadingSlot::MidheavenResult
-                                            : ReadingSlot::DescendantResult;
-}
-
 constexpr int kCycles = 1000;
 // Allocator arenas settle during the warm-up; growth beyond this after it is a leak.
 constexpr qint64 kAllowedGrowthKiB = 4096;
@@ -56,8 +41,7 @@ constexpr qint64 kAllowedGrowthKiB = 4096;
 class EnduranceTest : public QObject {
     Q_OBJECT
 
-    FakePlatform platform_;
-    std::unique_ptr<Program> program_;
+    ReadingFixture fixture_;
 
     // Runs `cycle` a hundred times to warm up, then a thousand times; reports and checks memory.
     template <typename Cycle>
@@ -78,21 +62,12 @@ class EnduranceTest : public QObject {
               timer.elapsed(), *before, *after);
         QVERIFY2(*after - *before < kAllowedGrowthKiB, what);
         // Still answering: a fresh reading opens at once.
-        program_->mainWindow()->OpenReading(ReadingKind::RisingSign);
-        QVERIFY(program_->mainWindow()->readingWindow(ReadingSlot::RisingSignDetails));
+        QVERIFY(fixture_.open(ReadingKind::RisingSign));
     }
 
 private slots:
-    void initTestCase()
-    {
-        program_ = std::make_unique<Program>(platform_, [] {});
-        QVERIFY(program_->start());
-    }
-    void cleanupTestCase()
-    {
-        program_.reset();
-        FlushDeletes();
-    }
+    void initTestCase() { QVERIFY(fixture_.start()); }
+    void cleanupTestCase() { fixture_.stop(); }
 
     void proceedAndBack_data()
     {
@@ -104,23 +79,21 @@ private slots:
     void proceedAndBack()
     {
         QFETCH(ReadingKind, kind);
-        MainWindow* main = program_->mainWindow();
-        main->OpenReading(kind);
-        QWidget* details = main->readingWindow(DetailsSlot(kind));
-        details->findChild<QLineEdit*>("txtName")->setText("CYCLE");
+        QWidget* details = fixture_.open(kind);
+        Enter(details, {.name = "CYCLE"});
         auto* proceed = details->findChild<QPushButton*>("cmdProceed");
         // Counted rather than checked in the cycle, where a failed check would only end the cycle.
         int wrongTurns = 0;
         measure(QTest::currentDataTag(), [&] {
             proceed->click();
-            QWidget* result = main->readingWindow(ResultSlot(kind));
+            QWidget* result = fixture_.result(kind);
             if (!result) {
                 ++wrongTurns;
                 return;
             }
             result->findChild<QPushButton*>("cmdBack")->click();
             FlushDeletes();
-            if (main->readingWindow(ResultSlot(kind)) || !details->isVisible())
+            if (fixture_.result(kind) || !details->isVisible())
                 ++wrongTurns;
         });
         if (QTest::currentTestFailed())
@@ -132,14 +105,12 @@ private slots:
     void openAndClose()
     {
         QFETCH(ReadingKind, kind);
-        MainWindow* main = program_->mainWindow();
         // Exit unloads the window and brings the welcome panel back, every time.
         int leftBehind = 0;
         measure(QTest::currentDataTag(), [&] {
-            main->OpenReading(kind);
-            main->readingWindow(DetailsSlot(kind))->findChild<QPushButton*>("cmdExit")->click();
+            fixture_.open(kind)->findChild<QPushButton*>("cmdExit")->click();
             FlushDeletes();
-            if (main->readingWindow(DetailsSlot(kind)) || !main->isWelcomeVisible())
+            if (fixture_.details(kind) || !fixture_.main()->isWelcomeVisible())
                 ++leftBehind;
         });
         if (QTest::currentTestFailed())
