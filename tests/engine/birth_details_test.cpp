@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace orbis {
@@ -38,6 +40,11 @@ struct DateCase {
     int day, month, year;
     DateCheck expected;
 };
+// A failure prints the date, not the bytes of the case.
+void PrintTo(const DateCase& c, std::ostream* out)
+{
+    *out << c.day << "/" << c.month << "/" << c.year;
+}
 
 class BirthDate : public testing::TestWithParam<DateCase> {};
 

@@ -14,12 +14,12 @@ using S = ZodiacSign;
 
 TEST(Shifts, FullTablesForEveryRisingSign)
 {
-    const std::array<S, 12> midheaven{S::Capricorn, S::Aquarius, S::Pisces, S::Aries,
-                                      S::Taurus,    S::Gemini,   S::Cancer, S::Leo,
+    const std::array<S, 12> midheaven{S::Capricorn, S::Aquarius, S::Pisces,  S::Aries,
+                                      S::Taurus,    S::Gemini,   S::Cancer,  S::Leo,
                                       S::Virgo,     S::Libra,    S::Scorpio, S::Sagittarius};
-    const std::array<S, 12> descendant{S::Libra,  S::Scorpio,  S::Sagittarius, S::Capricorn,
-                                       S::Aquarius, S::Pisces, S::Aries,       S::Taurus,
-                                       S::Gemini, S::Cancer,   S::Leo,         S::Virgo};
+    const std::array<S, 12> descendant{S::Libra,    S::Scorpio, S::Sagittarius, S::Capricorn,
+                                       S::Aquarius, S::Pisces,  S::Aries,       S::Taurus,
+                                       S::Gemini,   S::Cancer,  S::Leo,         S::Virgo};
     for (std::size_t i = 0; i < 12; ++i) {
         EXPECT_EQ(GetMidheavenSign(SignNames()[i]), midheaven[i]) << SignNames()[i];
         EXPECT_EQ(GetDescendantSign(SignNames()[i]), descendant[i]) << SignNames()[i];
@@ -46,7 +46,8 @@ TEST(WholeReadings, EveryPairFollowsTheRoadFromTheSunSign)
         for (int s = 0; s < 12; ++s) {
             ReadingState state;
             const auto sun = static_cast<S>(s);
-            FindRisingSign(state, MakeLookupKey(SignName(sun), BandLabels()[static_cast<std::size_t>(k)]));
+            FindRisingSign(state,
+                           MakeLookupKey(SignName(sun), BandLabels()[static_cast<std::size_t>(k)]));
             EXPECT_EQ(GetMidheavenSign(state.currentRisingSign),
                       MoveSign(sun, kMidheavenRoad[static_cast<std::size_t>(k)]));
             EXPECT_EQ(GetDescendantSign(state.currentRisingSign),
@@ -62,10 +63,10 @@ TEST(WholeReadings, EdgeCases)
         S midheaven;
         S descendant;
     };
-    for (const Case& c : {Case{"Aries-4am-6am", S::Capricorn, S::Libra},
-                          Case{"Leo-10am-noon", S::Leo, S::Taurus},
-                          Case{"Pisces-2am-4am", S::Scorpio, S::Leo},
-                          Case{"Cancer-6am-8am", S::Taurus, S::Aquarius}}) {
+    for (const Case& c :
+         {Case{"Aries-4am-6am", S::Capricorn, S::Libra}, Case{"Leo-10am-noon", S::Leo, S::Taurus},
+          Case{"Pisces-2am-4am", S::Scorpio, S::Leo},
+          Case{"Cancer-6am-8am", S::Taurus, S::Aquarius}}) {
         ReadingState state;
         FindRisingSign(state, c.key);
         EXPECT_EQ(GetMidheavenSign(state.currentRisingSign), c.midheaven) << c.key;

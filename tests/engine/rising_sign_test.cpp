@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <set>
 #include <string>
@@ -45,6 +47,10 @@ struct KeyCase {
     const char* key;
     const char* rising;
 };
+void PrintTo(const KeyCase& c, std::ostream* out)
+{
+    *out << '"' << c.key << '"';
+}
 
 class PrintedTable : public testing::TestWithParam<KeyCase> {};
 
@@ -78,6 +84,10 @@ struct NearMiss {
     const char* name;
     std::string key;
 };
+void PrintTo(const NearMiss& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class NearMissKey : public testing::TestWithParam<NearMiss> {};
 

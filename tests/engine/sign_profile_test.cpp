@@ -42,6 +42,10 @@ struct ProfileRow {
     const char* name;
     Attributes expected;
 };
+void PrintTo(const ProfileRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class EverySign : public testing::TestWithParam<ProfileRow> {};
 

@@ -21,7 +21,8 @@ void ExpectOneCleanParagraph(std::string_view text, const std::string& what)
     EXPECT_NE(text.front(), ' ');
     EXPECT_NE(text.back(), ' ');
     EXPECT_EQ(text.find("  "), std::string_view::npos);
-    EXPECT_TRUE(std::string_view(".!").find(text.back()) != std::string_view::npos) << "ends a sentence";
+    EXPECT_TRUE(std::string_view(".!").find(text.back()) != std::string_view::npos)
+        << "ends a sentence";
 }
 
 bool SpeaksToTheReader(std::string_view text)
@@ -42,10 +43,18 @@ bool SpeaksToTheReader(std::string_view text)
 
 // Lengths per sign: Looks, Nature, CareerandFinance, LoveandDomesticLife, Health.
 constexpr std::array<std::array<std::size_t, 5>, 12> kTopicLengths{{
-    {185, 883, 175, 210, 122}, {191, 685, 282, 140, 84},  {127, 652, 227, 216, 108},
-    {136, 619, 186, 220, 166}, {137, 716, 215, 321, 124}, {131, 855, 126, 148, 81},
-    {150, 769, 156, 184, 96},  {103, 812, 257, 282, 110}, {167, 515, 240, 297, 156},
-    {107, 726, 167, 326, 93},  {221, 629, 195, 177, 155}, {154, 699, 231, 293, 131},
+    {185, 883, 175, 210, 122},
+    {191, 685, 282, 140, 84},
+    {127, 652, 227, 216, 108},
+    {136, 619, 186, 220, 166},
+    {137, 716, 215, 321, 124},
+    {131, 855, 126, 148, 81},
+    {150, 769, 156, 184, 96},
+    {103, 812, 257, 282, 110},
+    {167, 515, 240, 297, 156},
+    {107, 726, 167, 326, 93},
+    {221, 629, 195, 177, 155},
+    {154, 699, 231, 293, 131},
 }};
 constexpr std::array<std::size_t, 12> kMidheavenLengths{768, 657, 658, 760, 745, 714,
                                                         696, 690, 736, 730, 711, 720};
@@ -64,8 +73,9 @@ TEST(Texts, TopicTextsHaveTheirLengthAndForm)
             ExpectOneCleanParagraph(topics[t], what);
             EXPECT_TRUE(SpeaksToTheReader(topics[t])) << what;
         }
-        EXPECT_EQ(p.Nature.size(), std::max({p.Looks.size(), p.Nature.size(), p.CareerandFinance.size(),
-                                             p.LoveandDomesticLife.size(), p.Health.size()}));
+        EXPECT_EQ(p.Nature.size(),
+                  std::max({p.Looks.size(), p.Nature.size(), p.CareerandFinance.size(),
+                            p.LoveandDomesticLife.size(), p.Health.size()}));
     }
 }
 
@@ -80,7 +90,8 @@ TEST(Texts, DescriptionsHaveTheirLengthFormAndVoice)
         EXPECT_EQ(descendant.size(), kDescendantLengths[i]) << name;
         ExpectOneCleanParagraph(midheaven, name + " midheaven");
         ExpectOneCleanParagraph(descendant, name + " descendant");
-        // Midheaven texts speak of other people, descendant texts to the reader; each names its sign.
+        // Midheaven texts speak of other people, descendant texts to the reader; each names its
+        // sign.
         EXPECT_FALSE(SpeaksToTheReader(midheaven)) << name;
         EXPECT_NE(midheaven.find("Midheaven in " + name), std::string_view::npos) << name;
         EXPECT_TRUE(SpeaksToTheReader(descendant)) << name;
@@ -94,9 +105,9 @@ TEST(Texts, AllEightyFourAreDifferent)
     for (int i = 0; i < kSignCount; ++i) {
         const auto sign = static_cast<ZodiacSign>(i);
         const SignProfile& p = GetSignProfile(sign);
-        for (std::string_view text : {p.Looks, p.Nature, p.CareerandFinance, p.LoveandDomesticLife,
-                                      p.Health, GetMidheavenDescription(sign),
-                                      GetDescendantDescription(sign)})
+        for (std::string_view text :
+             {p.Looks, p.Nature, p.CareerandFinance, p.LoveandDomesticLife, p.Health,
+              GetMidheavenDescription(sign), GetDescendantDescription(sign)})
             seen.insert(text);
     }
     EXPECT_EQ(seen.size(), 84u);

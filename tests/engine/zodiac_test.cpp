@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <string>
 
@@ -70,6 +72,10 @@ struct SplitRow {
     ZodiacSign first;
     ZodiacSign second;
 };
+void PrintTo(const SplitRow& row, std::ostream* out)
+{
+    *out << MonthNames()[static_cast<std::size_t>(row.month - 1)];
+}
 
 class SunSignByMonth : public testing::TestWithParam<SplitRow> {};
 
