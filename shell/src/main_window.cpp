@@ -4,7 +4,9 @@
 #include "windows/birth_details_window.h"
 #include "windows/reading_window.h"
 #include "shell/about_window.h"
+#include "common/colours.h"
 #include "common/fonts.h"
+#include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"
 #include "common/platform.h"
@@ -31,8 +33,28 @@ namespace orbis {
 
 namespace {
 
-const QColor kLightBlue(192, 192, 255);
-const QColor kLightGrey(192, 192, 192);
+// The strips' heights and the places in them, in twips. Centred controls take their left edge
+// from the screen's width (placeFromScreenWidth), the Exit button its distance from the right.
+// The grey of the option buttons and the Exit button.
+constexpr Look kGreyButton{.font = Typeface{8.25, true}, .text = colours::Black, .background = colours::Silver};
+
+constexpr struct {
+    double bannerStripHeight = 560; // Picture6
+    TwipsBox forumBanner{.top = 48, .width = 9480, .height = 465};
+    double buttonStripHeight = 900; // Picture1
+    TwipsBox buttonContainer{.top = 50, .width = 10755, .height = 800};
+    double optionTop = 180;
+    double optionWidth = 2490;
+    double optionHeight = 495;
+    double iconTop = 172;
+    double iconSize = 510;
+    double welcomeHeight = 8640; // picMain
+    TwipsBox introduction{.width = 8055, .height = 825}; // lblCaption 1, wrapped
+    double footerHeight = 735; // PicCoBrand
+    TwipsBox offer{.left = 120, .top = 60, .width = 6975, .height = 615};
+    TwipsBox exit{.top = 120, .width = 1335, .height = 495};
+    double exitRightMargin = 120;
+} kLayout{};
 
 struct OptionButton {
     int index;
@@ -54,6 +76,16 @@ constexpr OptionButton kOptionButtons[] = {
      ":/icons/options/midheaven@2x.png"},
 };
 
+// The welcome panel's labels by their index in the control array lblCaption.
+enum class WelcomeCaption {
+    Welcome = 0,
+    Introduction = 1,
+    ProgramsHeading = 2,
+    Descendant = 3,
+    Midheaven = 4,
+    RisingSign = 5,
+};
+
 struct Caption {
     const char* text;
     QColor colour;
@@ -61,42 +93,47 @@ struct Caption {
     double top;
 };
 
-const std::array<Caption, 6> kCaptions{{
-    {"Welcome to Orbis Tessary", Qt::cyan, 12, 240},
+constexpr std::array<Caption, kWelcomeCaptionCount> kCaptions{{
+    {"Welcome to Orbis Tessary", colours::Cyan, 12, 240},
     {"Welcome to Orbis Tessary! Know more about these important points on your natal chart and "
      "know they affect your personality. Try out The Zodiac Rising Sign / Ascendant, Descendant & "
      "Midheaven / Medium Coeli Astrology softwares for more information.",
-     Qt::red, 8.25, 840},
-    {"Orbis Tessary includes the following programs", Qt::cyan, 12, 1920},
-    {"Descendant Astrology", Qt::yellow, 12, 3600},
-    {"Midheaven Astrology", Qt::magenta, 12, 4245},
-    {"Zodiac Rising Sign", Qt::green, 12, 2880},
+     colours::Red, 8.25, 840},
+    {"Orbis Tessary includes the following programs", colours::Cyan, 12, 1920},
+    {"Descendant Astrology", colours::Yellow, 12, 3600},
+    {"Midheaven Astrology", colours::Magenta, 12, 4245},
+    {"Zodiac Rising Sign", colours::Green, 12, 2880},
 }};
 
+// The reading a welcome label opens; the welcome texts open none.
 std::optional<ReadingKind> ReadingOfCaption(int index)
 {
-    switch (index) {
-    case 3:
+    switch (static_cast<WelcomeCaption>(index)) {
+    case WelcomeCaption::Descendant:
         return ReadingKind::Descendant;
-    case 4:
+    case WelcomeCaption::Midheaven:
         return ReadingKind::Midheaven;
-    case 5:
+    case WelcomeCaption::RisingSign:
         return ReadingKind::RisingSign;
-    default:
-        return std::nullopt;
+    case WelcomeCaption::Welcome:
+    case WelcomeCaption::Introduction:
+    case WelcomeCaption::ProgramsHeading:
+        break;
     }
+    return std::nullopt;
 }
 
-QWidget* Panel(QWidget* parent, const QString& name, double height, const QColor& background)
+// A full-width strip of the main window: its height is fixed, the layout gives its width.
+template <typename Widget>
+Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background)
 {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(name);
-    panel->setFixedHeight(Twips(height));
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
+    strip->setObjectName(name);
+    strip->setFixedHeight(Twips(height));
+    strip->setAutoFillBackground(true);
+    QPalette palette = strip->palette();
     palette.setColor(QPalette::Window, background);
-    panel->setPalette(palette);
-    return panel;
+    strip->setPalette(palette);
+    return strip;
 }
 
 void MoveTwips(QWidget* widget, double left, double top)
@@ -126,21 +163,19 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* picture6 = new LinkLabel(QString(), central);
-    picture6->setObjectName(QStringLiteral("Picture6"));
-    picture6->setFixedHeight(Twips(560));
-    picture6->setAutoFillBackground(true);
-    picture6->setPalette(ColouredPalette(picture6->palette(), kLightBlue, Qt::black));
+    auto* picture6 = Strip(new LinkLabel(QString(), central), QStringLiteral("Picture6"),
+                           kLayout.bannerStripHeight, colours::LightBlue);
     picture6->setAccessibleName(QStringLiteral("Selvane home page"));
     connect(picture6, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::HomePage); });
     createBanner(picture6);
 
-    QWidget* picture1 =
-        Panel(central, QStringLiteral("Picture1"), 900, palette().color(QPalette::Window));
+    QWidget* picture1 = Strip(new QWidget(central), QStringLiteral("Picture1"),
+                              kLayout.buttonStripHeight, palette().color(QPalette::Window));
     createOptionButtons(picture1);
 
-    picMain_ = Panel(central, QStringLiteral("picMain"), 8640, Qt::black);
+    picMain_ = Strip(new QWidget(central), QStringLiteral("picMain"), kLayout.welcomeHeight,
+                     colours::Black);
     createWelcomePanel();
 
     mdiArea_ = new QMdiArea(central);
@@ -153,7 +188,8 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { scrollToFocus(now); });
 
-    QWidget* coBrand = Panel(central, QStringLiteral("PicCoBrand"), 735, kLightBlue);
+    QWidget* coBrand = Strip(new QWidget(central), QStringLiteral("PicCoBrand"),
+                             kLayout.footerHeight, colours::LightBlue);
     createFooter(coBrand);
 
     layout->addWidget(picture6);
@@ -185,15 +221,12 @@ void MainWindow::createMenus()
 
 void MainWindow::createBanner(QWidget* strip)
 {
-    lblSelvaneBanner_ = new LinkLabel(
-        QStringLiteral("Join the Selvane astrology forum: share and discuss your readings"), strip);
-    lblSelvaneBanner_->setObjectName(QStringLiteral("lblSelvaneBanner"));
+    lblSelvaneBanner_ = Place(
+        new LinkLabel(QStringLiteral("Join the Selvane astrology forum: share and discuss your readings"),
+                      strip),
+        QStringLiteral("lblSelvaneBanner"), kLayout.forumBanner,
+        {.font = Typeface{9.75, true}, .text = colours::Black, .background = colours::White, .filled = true});
     lblSelvaneBanner_->setAlignment(Qt::AlignCenter);
-    lblSelvaneBanner_->setFont(Verdana(9.75, true));
-    lblSelvaneBanner_->setAutoFillBackground(true);
-    lblSelvaneBanner_->setPalette(
-        ColouredPalette(lblSelvaneBanner_->palette(), Qt::white, Qt::black));
-    lblSelvaneBanner_->resize(TwipsSize(9480, 465));
     connect(lblSelvaneBanner_, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::HomePage); });
 }
@@ -202,25 +235,27 @@ void MainWindow::createOptionButtons(QWidget* strip)
 {
     // A plain frame: the style draws a caption-less group box from a picture file, and reading
     // that file would pull in every image plugin before the first paint.
-    auto* container = new QFrame(strip);
+    auto* container = Place(new QFrame(strip), QStringLiteral("picButtonContainer"), kLayout.buttonContainer);
     container->setFrameShape(QFrame::StyledPanel);
-    container->setObjectName(QStringLiteral("picButtonContainer"));
-    container->resize(TwipsSize(10755, 800));
     picButtonContainer_ = container;
     for (const OptionButton& option : kOptionButtons) {
-        auto* icon = new QLabel(container);
-        icon->setObjectName(QString::fromLatin1(option.iconName));
-        icon->setGeometry(TwipsRect(option.iconLeft, 172, 510, 510));
+        auto* icon = Place(new QLabel(container), QString::fromLatin1(option.iconName),
+                           {.left = option.iconLeft,
+                            .top = kLayout.iconTop,
+                            .width = kLayout.iconSize,
+                            .height = kLayout.iconSize});
         icon->setPixmap(
             ReadyDrawnPixmap(option.icon, option.icon2x, icon->size(), devicePixelRatioF()));
         icon->setAccessibleName(QString::fromLatin1(option.caption));
 
-        auto* button = new QPushButton(QString::fromLatin1(option.caption), container);
-        button->setObjectName(QStringLiteral("cmdSelectOption"));
+        auto* button = Place(new QPushButton(QString::fromLatin1(option.caption), container),
+                             QStringLiteral("cmdSelectOption"),
+                             {.left = option.left,
+                              .top = kLayout.optionTop,
+                              .width = kLayout.optionWidth,
+                              .height = kLayout.optionHeight},
+                             kGreyButton);
         button->setProperty("index", option.index);
-        button->setGeometry(TwipsRect(option.left, 180, 2490, 495));
-        button->setFont(Verdana(8.25, true));
-        button->setPalette(ColouredPalette(button->palette(), kLightGrey, Qt::black));
         connect(button, &QPushButton::clicked, this,
                 [this, index = option.index] { cmdSelectOption_Click(index); });
     }
@@ -230,22 +265,20 @@ void MainWindow::createWelcomePanel()
 {
     picMain_->setMouseTracking(true);
     picMain_->installEventFilter(this);
-    for (int index = 0; index < 6; ++index) {
+    for (int index = 0; index < kWelcomeCaptionCount; ++index) {
         const Caption& caption = kCaptions[static_cast<std::size_t>(index)];
         const bool opensReading = ReadingOfCaption(index).has_value();
-        auto* label = new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading);
-        label->setObjectName(QStringLiteral("lblCaption"));
+        const bool wrapped = static_cast<WelcomeCaption>(index) == WelcomeCaption::Introduction;
+        // Placed from the screen's width later; the one-line captions take their text's size.
+        auto* label = Place(new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading),
+                            QStringLiteral("lblCaption"), wrapped ? kLayout.introduction : TwipsBox{},
+                            {.font = Typeface{caption.points, true}, .text = caption.colour});
         label->setProperty("index", index);
-        label->setFont(Verdana(caption.points, true));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, caption.colour);
-        label->setPalette(palette);
         label->setMouseTracking(true);
         label->installEventFilter(this);
-        if (index == 1) {
+        if (wrapped) {
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            label->resize(TwipsSize(8055, 825));
         } else {
             label->adjustSize();
         }
@@ -258,23 +291,18 @@ void MainWindow::createWelcomePanel()
 
 void MainWindow::createFooter(QWidget* strip)
 {
-    auto* offer = new LinkLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website. Click "
-                       "here for more details."),
-        strip);
-    offer->setObjectName(QStringLiteral("Label7"));
+    auto* offer = Place(
+        new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                     "and make money online. Get this software fully branded for "
+                                     "your website. Click here for more details."),
+                      strip),
+        QStringLiteral("Label7"), kLayout.offer, {.font = Typeface{8.25, true, true}});
     offer->setWordWrap(true);
-    offer->setFont(Verdana(8.25, true, true));
-    offer->setGeometry(TwipsRect(120, 60, 6975, 615));
     connect(offer, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::FullyBranded); });
 
-    cmdMdiExit_ = new QPushButton(QStringLiteral("&Exit"), strip);
-    cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
-    cmdMdiExit_->setFont(Verdana(8.25, true));
-    cmdMdiExit_->setPalette(ColouredPalette(cmdMdiExit_->palette(), kLightGrey, Qt::black));
-    cmdMdiExit_->resize(TwipsSize(1335, 495));
+    cmdMdiExit_ = Place(new QPushButton(QStringLiteral("&Exit"), strip), QStringLiteral("cmdMdiExit"),
+                        kLayout.exit, kGreyButton);
     connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -285,11 +313,12 @@ void MainWindow::placeFromScreenWidth()
     auto centred = [w](QWidget* widget, double top) {
         MoveTwips(widget, (w - PixelsToTwips(widget->width())) / 2, top);
     };
-    centred(lblSelvaneBanner_, 48);
-    centred(picButtonContainer_, 50);
+    centred(lblSelvaneBanner_, kLayout.forumBanner.top);
+    centred(picButtonContainer_, kLayout.buttonContainer.top);
     for (std::size_t i = 0; i < lblCaption_.size(); ++i)
         centred(lblCaption_[i], kCaptions[i].top);
-    MoveTwips(cmdMdiExit_, w - (PixelsToTwips(cmdMdiExit_->width()) + 120), 120);
+    MoveTwips(cmdMdiExit_, w - (PixelsToTwips(cmdMdiExit_->width()) + kLayout.exitRightMargin),
+              kLayout.exit.top);
 }
 
 void MainWindow::cmdSelectOption_Click(int index)
@@ -319,8 +348,7 @@ void MainWindow::OpenReading(ReadingKind kind)
 {
     unloadReadingWindows();
     setWelcomeVisible(false);
-    const BirthDetailsDesign& design = DesignOf(kind);
-    present(design.slot, new BirthDetailsWindow(*this, design));
+    present(SlotsOf(kind).details, new BirthDetailsWindow(*this, DesignOf(kind)));
 }
 
 void MainWindow::present(ReadingSlot slot, QWidget* window)
@@ -424,7 +452,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::MouseMove) {
         if (watched == picMain_) {
-            for (int index = 0; index < 6; ++index)
+            for (int index = 0; index < kWelcomeCaptionCount; ++index)
                 setCaptionUnderline(index, false);
         } else if (const QVariant index = watched->property("index"); index.isValid()) {
             if (ReadingOfCaption(index.toInt()))

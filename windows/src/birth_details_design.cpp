@@ -1,73 +1,100 @@
 // The three birth-details designs.
 #include "windows/birth_details_design.h"
 
+#include "common/colours.h"
+
 namespace orbis {
+
+namespace {
+
+constexpr BirthDetailsFoot kExitAndOffersAtTheBottom{
+    .exitStrip = {.top = 4800, .width = 7860, .height = 855},
+    .exit = {.left = 6360, .top = 180, .width = 1380, .height = 495},
+    .promotions = {.left = 120, .top = 120, .width = 6100, .height = 615},
+    .promotionsOnStrip = true,
+};
+
+constexpr BirthDetailsFoot kExitOverTheTopStrip{
+    .exitStrip = {.left = 6120, .top = 160, .width = 1740, .height = 495},
+    .exit = {.left = 240, .width = 1380, .height = 450},
+    .promotions = {.left = 120, .top = 4800, .width = 7620, .height = 615},
+    .promotionsOnStrip = false,
+};
+
+} // namespace
 
 const BirthDetailsDesign& DesignOf(ReadingKind kind)
 {
     static const BirthDetailsDesign rising{
-        ReadingKind::RisingSign,
-        ReadingSlot::RisingSignDetails,
-        QStringLiteral("frmRisingSignMain"),
-        QStringLiteral("Orbis Zodiac Rising Sign"),
-        QStringLiteral("Find My Zodiac &Rising Sign"),
-        QStringLiteral("Enter the correct details to know more about how the world sees you"),
-        QStringLiteral("Orbis Zodiac Rising Sign calculates your rising sign or ascendant based "
-                       "on Western astrology concepts. The rising sign describes your outer "
-                       "personality."),
-        5655,
-        QColor(66, 174, 193),
-        QColor(255, 224, 192),
-        QColor(103, 10, 35),
-        QColor(128, 64, 0),
-        QColor(64, 0, 0),
-        QColor(64, 0, 0),
-        QColor(255, 224, 192),
-        false,
-        true,
+        .kind = ReadingKind::RisingSign,
+        .objectName = QStringLiteral("frmRisingSignMain"),
+        .caption = QStringLiteral("Orbis Zodiac Rising Sign"),
+        .proceedCaption = QStringLiteral("Find My Zodiac &Rising Sign"),
+        .heading = QStringLiteral(
+            "Enter the correct details to know more about how the world sees you"),
+        .description = QStringLiteral(
+            "Orbis Zodiac Rising Sign calculates your rising sign or ascendant based on Western "
+            "astrology concepts. The rising sign describes your outer personality."),
+        .clientHeight = 5655,
+        .colours = {.window = colours::SeaBlue,
+                    .middleArea = colours::Peach,
+                    .strips = colours::Wine,
+                    .inputText = colours::Brown,
+                    .headingText = colours::DarkRed,
+                    .descriptionText = colours::DarkRed,
+                    .buttonFace = colours::Peach},
+        .banner = {.left = 120, .top = 120, .width = 7620, .height = 375},
+        .bannerPoints = 9.75,
+        .foot = kExitAndOffersAtTheBottom,
+        .coBrandInFront = true,
     };
     static const BirthDetailsDesign midheaven{
-        ReadingKind::Midheaven,
-        ReadingSlot::MidheavenDetails,
-        QStringLiteral("frmMidheavenAsrologyMain"),
-        QStringLiteral("Orbis Midheaven Astrology"),
-        QStringLiteral("Find My &Midheaven Astrology Sign"),
-        QStringLiteral("Enter the Correct Details and Know More about Yourself "),
-        QStringLiteral("Orbis Midheaven Astrology calculates your midheaven sign based on Western "
-                       "Astrology concepts. The Midheaven represents the life's goal of a person, "
-                       "his standing in society and reputation"),
-        5430,
-        QColor(170, 185, 225),
-        QColor(170, 185, 225),
-        QColor(170, 185, 225),
-        QColor(64, 0, 0),
-        QColor(0, 0, 255),
-        QColor(64, 0, 0),
-        QColor(192, 192, 192),
-        true,
-        false,
+        .kind = ReadingKind::Midheaven,
+        .objectName = QStringLiteral("frmMidheavenAsrologyMain"),
+        .caption = QStringLiteral("Orbis Midheaven Astrology"),
+        .proceedCaption = QStringLiteral("Find My &Midheaven Astrology Sign"),
+        .heading = QStringLiteral("Enter the Correct Details and Know More about Yourself "),
+        .description = QStringLiteral(
+            "Orbis Midheaven Astrology calculates your midheaven sign based on Western Astrology "
+            "concepts. The Midheaven represents the life's goal of a person, his standing in "
+            "society and reputation"),
+        .clientHeight = 5430,
+        .colours = {.window = colours::Lavender,
+                    .middleArea = colours::Lavender,
+                    .strips = colours::Lavender,
+                    .inputText = colours::DarkRed,
+                    .headingText = colours::Blue,
+                    .descriptionText = colours::DarkRed,
+                    .buttonFace = colours::Silver},
+        // Narrower and smaller: the Exit strip shares the top strip.
+        .banner = {.left = 120, .top = 120, .width = 5880, .height = 375},
+        .bannerPoints = 8,
+        .foot = kExitOverTheTopStrip,
+        .coBrandInFront = false,
     };
     static const BirthDetailsDesign descendant{
-        ReadingKind::Descendant,
-        ReadingSlot::DescendantDetails,
-        QStringLiteral("frmDescendantAstrologyMain"),
-        QStringLiteral("Orbis Descendant Astrology"),
-        QStringLiteral("Find My &Descendant Astrology Sign"),
-        QStringLiteral("Enter the Correct Details and Know More."),
-        QStringLiteral("Orbis Descendant Astrology calculates your descendant sign based on "
-                       "Western Astrology concepts. The Descendent represents the kind of "
-                       "connections you make with people. It describes your infatuations and the "
-                       "kind of life partner you are looking for. "),
-        5655,
-        QColor(128, 232, 133),
-        QColor(128, 232, 133),
-        QColor(103, 10, 35),
-        QColor(128, 64, 0),
-        QColor(255, 0, 255),
-        QColor(0, 0, 255),
-        QColor(255, 224, 192),
-        false,
-        false,
+        .kind = ReadingKind::Descendant,
+        .objectName = QStringLiteral("frmDescendantAstrologyMain"),
+        .caption = QStringLiteral("Orbis Descendant Astrology"),
+        .proceedCaption = QStringLiteral("Find My &Descendant Astrology Sign"),
+        .heading = QStringLiteral("Enter the Correct Details and Know More."),
+        .description = QStringLiteral(
+            "Orbis Descendant Astrology calculates your descendant sign based on Western "
+            "Astrology concepts. The Descendent represents the kind of connections you make with "
+            "people. It describes your infatuations and the kind of life partner you are looking "
+            "for. "),
+        .clientHeight = 5655,
+        .colours = {.window = colours::Mint,
+                    .middleArea = colours::Mint,
+                    .strips = colours::Wine,
+                    .inputText = colours::Brown,
+                    .headingText = colours::Magenta,
+                    .descriptionText = colours::Blue,
+                    .buttonFace = colours::Peach},
+        .banner = {.left = 120, .top = 120, .width = 7620, .height = 375},
+        .bannerPoints = 9.75,
+        .foot = kExitAndOffersAtTheBottom,
+        .coBrandInFront = false,
     };
     switch (kind) {
     case ReadingKind::Midheaven:

@@ -5,7 +5,7 @@
 #include "common/menus.h"
 #include "common/platform.h"
 #include "common/program_title.h"
-#include "common/twips.h"
+#include "common/form.h"
 #include "common/engine_text.h"
 #include "name_edit.h"
 #include "windows/result_windows.h"
@@ -24,7 +24,34 @@ namespace orbis {
 
 namespace {
 
-constexpr double kClientWidth = 7860;
+// The places all three designs share, in twips; the design record has the rest.
+constexpr struct {
+    double clientWidth = 7860;
+    TwipsBox topStrip{.width = 7860, .height = 615};
+    TwipsBox middleArea{.top = 600, .width = 7860, .height = 3495};
+    // In the middle area.
+    TwipsBox description{.left = 120, .top = 120, .width = 7620, .height = 735};
+    TwipsBox heading{.left = 240, .top = 930, .width = 7380, .height = 285};
+    TwipsBox details{.left = 240, .top = 1260, .width = 7380, .height = 2115};
+    // In the details frame.
+    TwipsBox nameCaption{.left = 240, .top = 420, .width = 1800, .height = 285};
+    TwipsBox name{.left = 2160, .top = 390, .width = 4920, .height = 330};
+    TwipsBox timeCaption{.left = 240, .top = 900, .width = 1900, .height = 285};
+    TwipsBox time{.left = 2160, .top = 870, .width = 2400, .height = 330};
+    TwipsBox dateCaption{.left = 240, .top = 1620, .width = 1900, .height = 285};
+    TwipsBox dayHeading{.left = 2160, .top = 1290, .width = 900, .height = 285};
+    TwipsBox monthHeading{.left = 3240, .top = 1290, .width = 1500, .height = 285};
+    TwipsBox yearHeading{.left = 5280, .top = 1290, .width = 1000, .height = 285};
+    TwipsBox day{.left = 2160, .top = 1590, .width = 900, .height = 330};
+    TwipsBox month{.left = 3240, .top = 1590, .width = 1860, .height = 330};
+    TwipsBox year{.left = 5280, .top = 1590, .width = 1200, .height = 330};
+    // On the window, across its width.
+    TwipsBox proceed{.top = 4160, .width = 7860, .height = 585};
+} kLayout{};
+
+constexpr Typeface kEntryFont{8.25};
+constexpr Typeface kCaptionFont{8.25, true};
+constexpr Typeface kSmallHeadingFont{7.5, true};
 
 template <std::size_t N>
 QStringList ListOf(const std::array<std::string_view, N>& texts)
@@ -35,12 +62,43 @@ QStringList ListOf(const std::array<std::string_view, N>& texts)
     return list;
 }
 
+QStringList YearTexts()
+{
+    QStringList years;
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        years.append(QString::number(year));
+    return years;
+}
+
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
+                const Typeface& font = kCaptionFont)
+{
+    return Place(new QLabel(text, parent), name, box, {.font = font});
+}
+
+// A pick-only list starting at its first entry.
+QComboBox* List(QWidget* parent, const QString& name, const QStringList& entries, const TwipsBox& box)
+{
+    auto* list = Place(new QComboBox(parent), name, box, {.font = kEntryFont});
+    list->setEditable(false);
+    list->addItems(entries);
+    list->setCurrentIndex(0);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
 } // namespace
 
 BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesign& design)
     : ReadingWindow(host, design.objectName, design.caption), design_(design)
 {
-    buildContent();
+    QWidget* area = client();
+    area->setFixedSize(TwipsSize(kLayout.clientWidth, design_.clientHeight));
+    area->setPalette(ColouredPalette(area->palette(), design_.colours.window, design_.colours.inputText));
+
+    createTopStrip();
+    createEntries(createMiddleArea());
+    createButtonsAndOffers();
     buildMenus(MenuFamily::BirthDetails,
                {QStringLiteral("mnuFindZodiacRisingSign"), design_.proceedCaption,
                 [this] { cmdProceed_Click(); }, [this] { unload(); }, {}});
@@ -50,90 +108,59 @@ BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesi
     setFocusProxy(txtName);
 }
 
-void BirthDetailsWindow::buildContent()
+void BirthDetailsWindow::createTopStrip()
 {
-    QWidget* area = client();
-    area->setFixedSize(TwipsSize(kClientWidth, design_.clientHeight));
-    area->setPalette(ColouredPalette(area->palette(), design_.background, design_.inputText));
+    QWidget* strip = Panel(client(), QStringLiteral("Frame2"), kLayout.topStrip, design_.colours.strips);
+    addBanner(strip, design_.banner, design_.bannerPoints);
+}
 
-    QWidget* topStrip = addPanel(area, QStringLiteral("Frame2"), 0, 0, kClientWidth, 615, design_.strips);
-    const QColor bannerText = design_.exitStripOnTop ? QColor(0, 0, 128) : QColor(Qt::white);
-    // Where the Exit strip shares the top strip, the banner has less room.
-    addBanner(topStrip, 120, 120, design_.exitStripOnTop ? 5880 : 7620, 375, bannerText,
-              design_.exitStripOnTop ? 8 : 9.75);
-
-    QWidget* middle = addPanel(area, QStringLiteral("Frame1"), 0, 600, kClientWidth, 3495,
-                               design_.middleArea);
-
-    auto* description = new QLabel(design_.description, middle);
-    description->setObjectName(QStringLiteral("Label8"));
+QWidget* BirthDetailsWindow::createMiddleArea()
+{
+    const BirthDetailsColours& colours = design_.colours;
+    QWidget* middle = Panel(client(), QStringLiteral("Frame1"), kLayout.middleArea, colours.middleArea);
+    auto* description = Place(new QLabel(design_.description, middle), QStringLiteral("Label8"),
+                              kLayout.description,
+                              {.font = kEntryFont,
+                               .text = colours.descriptionText,
+                               .background = colours.window,
+                               .filled = true});
     description->setWordWrap(true);
-    description->setAutoFillBackground(true);
-    description->setFont(Verdana(8.25));
-    description->setPalette(ColouredPalette(description->palette(), design_.background,
-                                            design_.descriptionText));
-    description->setGeometry(TwipsRect(120, 120, 7620, 735));
+    Place(new QLabel(design_.heading, middle), QStringLiteral("Label9"), kLayout.heading,
+          {.font = Typeface{9, true}, .text = colours.headingText, .background = colours.middleArea});
+    return Place(new QGroupBox(QStringLiteral("Enter Your Details"), middle), QStringLiteral("Frame3"),
+                 kLayout.details,
+                 {.font = kCaptionFont,
+                  .text = colours.inputText,
+                  .background = colours.window,
+                  .filled = true});
+}
 
-    auto* heading = new QLabel(design_.heading, middle);
-    heading->setObjectName(QStringLiteral("Label9"));
-    heading->setFont(Verdana(9, true));
-    heading->setPalette(ColouredPalette(heading->palette(), design_.middleArea, design_.headingText));
-    heading->setGeometry(TwipsRect(240, 930, 7380, 285));
+void BirthDetailsWindow::createEntries(QWidget* details)
+{
+    QLabel* nameCaption = Caption(details, QStringLiteral("Label1"), QStringLiteral("Name:-"), kLayout.nameCaption);
+    txtName = Place(new NameEdit(details, [this] { showNotAlphabet(); }), QStringLiteral("txtName"),
+                    kLayout.name, {.font = kEntryFont});
+    QLabel* timeCaption =
+        Caption(details, QStringLiteral("Label7"), QStringLiteral("Time Of Birth:-"), kLayout.timeCaption);
+    cmbTime = List(details, QStringLiteral("cmbTime"), ListOf(BandLabels()), kLayout.time);
 
-    auto* details = new QGroupBox(QStringLiteral("Enter Your Details"), middle);
-    details->setObjectName(QStringLiteral("Frame3"));
-    details->setFont(Verdana(8.25, true));
-    details->setAutoFillBackground(true);
-    details->setPalette(ColouredPalette(details->palette(), design_.background, design_.inputText));
-    details->setGeometry(TwipsRect(240, 1260, 7380, 2115));
-
-    auto label = [&](const QString& name, const QString& text, double left, double top,
-                     double width, double size) {
-        auto* l = new QLabel(text, details);
-        l->setObjectName(name);
-        l->setFont(Verdana(size, true));
-        l->setGeometry(TwipsRect(left, top, width, 285));
-        return l;
-    };
-    auto list = [&](const QString& name, const QStringList& entries, double left, double top,
-                    double width) {
-        auto* combo = new QComboBox(details);
-        combo->setObjectName(name);
-        combo->setEditable(false);
-        combo->setFont(Verdana(8.25));
-        combo->addItems(entries);
-        combo->setCurrentIndex(0);
-        combo->setMaxVisibleItems(12);
-        combo->setGeometry(TwipsRect(left, top, width, 330));
-        return combo;
-    };
-
-    QLabel* nameLabel = label(QStringLiteral("Label1"), QStringLiteral("Name:-"), 240, 420, 1800, 8.25);
-    txtName = new NameEdit(details, [this] { showNotAlphabet(); });
-    txtName->setFont(Verdana(8.25));
-    txtName->setGeometry(TwipsRect(2160, 390, 4920, 330));
-
-    QLabel* timeLabel =
-        label(QStringLiteral("Label7"), QStringLiteral("Time Of Birth:-"), 240, 900, 1900, 8.25);
-    cmbTime = list(QStringLiteral("cmbTime"), ListOf(BandLabels()), 2160, 870, 2400);
-
-    label(QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"), 240, 1620, 1900, 8.25);
-    QLabel* dayLabel = label(QStringLiteral("Label4"), QStringLiteral("Date"), 2160, 1290, 900, 7.5);
-    QLabel* monthLabel = label(QStringLiteral("Label5"), QStringLiteral("Month"), 3240, 1290, 1500, 7.5);
-    QLabel* yearLabel = label(QStringLiteral("Label6"), QStringLiteral("Year"), 5280, 1290, 1000, 7.5);
-    cmbDate = list(QStringLiteral("cmbDate"), ListOf(DayTexts()), 2160, 1590, 900);
-    cmbMonth = list(QStringLiteral("cmbMonth"), ListOf(MonthNames()), 3240, 1590, 1860);
-    QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        years.append(QString::number(year));
-    cmbYear = list(QStringLiteral("cmbYear"), years, 5280, 1590, 1200);
+    Caption(details, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"), kLayout.dateCaption);
+    QLabel* dayHeading = Caption(details, QStringLiteral("Label4"), QStringLiteral("Date"),
+                                 kLayout.dayHeading, kSmallHeadingFont);
+    QLabel* monthHeading = Caption(details, QStringLiteral("Label5"), QStringLiteral("Month"),
+                                   kLayout.monthHeading, kSmallHeadingFont);
+    QLabel* yearHeading = Caption(details, QStringLiteral("Label6"), QStringLiteral("Year"),
+                                  kLayout.yearHeading, kSmallHeadingFont);
+    cmbDate = List(details, QStringLiteral("cmbDate"), ListOf(DayTexts()), kLayout.day);
+    cmbMonth = List(details, QStringLiteral("cmbMonth"), ListOf(MonthNames()), kLayout.month);
+    cmbYear = List(details, QStringLiteral("cmbYear"), YearTexts(), kLayout.year);
 
     // Screen readers announce each input by the label beside it.
-    const std::pair<QLabel*, QWidget*> buddies[] = {{nameLabel, txtName},
-                                                    {timeLabel, cmbTime},
-                                                    {dayLabel, cmbDate},
-                                                    {monthLabel, cmbMonth},
-                                                    {yearLabel, cmbYear}};
+    const std::pair<QLabel*, QWidget*> buddies[] = {{nameCaption, txtName},
+                                                    {timeCaption, cmbTime},
+                                                    {dayHeading, cmbDate},
+                                                    {monthHeading, cmbMonth},
+                                                    {yearHeading, cmbYear}};
     for (auto [caption, input] : buddies) {
         caption->setBuddy(input);
         input->setAccessibleName(caption->text());
@@ -142,25 +169,22 @@ void BirthDetailsWindow::buildContent()
     setTabOrder(cmbTime, cmbDate);
     setTabOrder(cmbDate, cmbMonth);
     setTabOrder(cmbMonth, cmbYear);
+}
 
-    cmdProceed = addButton(area, QStringLiteral("cmdProceed"), design_.proceedCaption, 0, 4160,
-                           kClientWidth, 585, design_.buttonFace);
+void BirthDetailsWindow::createButtonsAndOffers()
+{
+    const BirthDetailsColours& colours = design_.colours;
+    const BirthDetailsFoot& foot = design_.foot;
+    cmdProceed = addButton(client(), QStringLiteral("cmdProceed"), design_.proceedCaption,
+                           kLayout.proceed, colours.buttonFace);
+    QWidget* exitStrip = Panel(client(), QStringLiteral("Frame5"), foot.exitStrip, colours.strips);
+    if (foot.promotionsOnStrip)
+        addPromotionalLabels(exitStrip, foot.promotions, colours.strips, design_.coBrandInFront);
+    else
+        addPromotionalLabels(client(), foot.promotions, colours.window, design_.coBrandInFront);
+    cmdExit = addButton(exitStrip, QStringLiteral("cmdExit"), QStringLiteral("&Exit"), foot.exit,
+                        colours.buttonFace);
     setTabOrder(cmbYear, cmdProceed);
-
-    if (design_.exitStripOnTop) {
-        QWidget* exitStrip = addPanel(area, QStringLiteral("Frame5"), 6120, 160, 1740, 495, design_.strips);
-        cmdExit = addButton(exitStrip, QStringLiteral("cmdExit"), QStringLiteral("&Exit"), 240, 0,
-                            1380, 450, design_.buttonFace);
-        addPromotionalLabels(area, 120, 4800, 7620, 615, design_.background, QColor(0, 0, 128),
-                             design_.coBrandInFront);
-    } else {
-        QWidget* bottomStrip = addPanel(area, QStringLiteral("Frame5"), 0, 4800, kClientWidth, 855,
-                                        design_.strips);
-        addPromotionalLabels(bottomStrip, 120, 120, 6100, 615, design_.strips, Qt::white,
-                             design_.coBrandInFront);
-        cmdExit = addButton(bottomStrip, QStringLiteral("cmdExit"), QStringLiteral("&Exit"), 6360,
-                            180, 1380, 495, design_.buttonFace);
-    }
     setTabOrder(cmdProceed, cmdExit);
 }
 

@@ -2,7 +2,8 @@
 #include "windows/chart_point_display.h"
 
 #include "common/fonts.h"
-#include "common/twips.h"
+#include "common/colours.h"
+#include "common/form.h"
 #include "common/engine_text.h"
 
 #include "orbis/chart_points.h"
@@ -15,36 +16,42 @@
 
 namespace orbis {
 
+// The captions' heights are the design's 195 twips and the signs' its 240 and 210, plus room for
+// the substitute typeface, which stands taller than Verdana at these sizes.
 const ChartPointDesign& ChartPointDesign::Midheaven()
 {
     static const ChartPointDesign design{
-        QStringLiteral("frmMidheavenAsrologyDisplay"),
-        QStringLiteral("Orbis Midheaven Astrology"),
-        QStringLiteral("Orbis Midheaven Astrology Result"),
-        QStringLiteral("Your Mid Heaven Is In"),
-        QString(),
-        QStringLiteral("lblYourMidheavenSign"),
-        QStringLiteral("lblMidheavenDesc"),
-        10095,
-        5295,
-        3735,
-        QRect(240, 360, 2175, 195),
-        QRect(2655, 360, 2430, 240),
-        QRect(240, 720, 6495, 2775),
-        QRect(6960, 240, 3030, 3030),
-        7440,
-        8760,
-        6105,
-        QColor(170, 185, 225),
-        QColor(170, 185, 225),
-        QColor(170, 185, 225),
-        QColor(255, 0, 0),
-        9.75,
-        QColor(0, 0, 255),
-        8.25,
-        QColor(192, 192, 192),
-        &GetMidheavenSign,
-        &GetMidheavenDescription,
+        .objectName = QStringLiteral("frmMidheavenAsrologyDisplay"),
+        .caption = QStringLiteral("Orbis Midheaven Astrology"),
+        .resultCaption = QStringLiteral("Orbis Midheaven Astrology Result"),
+        .signHeading = QStringLiteral("Your Mid Heaven Is In"),
+        .moreHeading = QString(),
+        .signLabelName = QStringLiteral("lblYourMidheavenSign"),
+        .descriptionName = QStringLiteral("lblMidheavenDesc"),
+        .layout = {.clientWidth = 10095,
+                   .clientHeight = 5295,
+                   .topStrip = {.width = 10095, .height = 735},
+                   .banner = {.left = 120, .top = 120, .width = 9855, .height = 495},
+                   .result = {.top = 720, .width = 10095, .height = 3735},
+                   .signHeading = {.left = 240, .top = 360, .width = 2175, .height = 240},
+                   .sign = {.left = 2655, .top = 360, .width = 2430, .height = 300},
+                   .moreHeading = {},
+                   .description = {.left = 240, .top = 720, .width = 6495, .height = 2775},
+                   .picture = {.left = 6960, .top = 240, .width = 3030, .height = 3030},
+                   .bottomStrip = {.top = 4440, .width = 10095, .height = 855},
+                   .promotions = {.left = 120, .top = 120, .width = 6105, .height = 615},
+                   .exit = {.left = 7440, .top = 240, .width = 1260, .height = 465},
+                   .back = {.left = 8760, .top = 240, .width = 1260, .height = 465}},
+        .colours = {.window = colours::Lavender,
+                    .strips = colours::Lavender,
+                    .resultFrame = colours::Lavender,
+                    .resultCaption = colours::Red,
+                    .sign = colours::Blue,
+                    .buttonFace = colours::Silver},
+        .signPoints = 9.75,
+        .descriptionPoints = 8.25,
+        .signOf = &GetMidheavenSign,
+        .descriptionOf = &GetMidheavenDescription,
     };
     return design;
 }
@@ -52,47 +59,43 @@ const ChartPointDesign& ChartPointDesign::Midheaven()
 const ChartPointDesign& ChartPointDesign::Descendant()
 {
     static const ChartPointDesign design{
-        QStringLiteral("frmDescendantAstrologyDisplay"),
-        QStringLiteral("Orbis Descendant Astrology"),
-        QStringLiteral("Orbis Descendant Astrology Result"),
-        QStringLiteral("Your Descendant Sign"),
-        QStringLiteral("More About Your Sign"),
-        QStringLiteral("lblYourDescendantSign"),
-        QStringLiteral("lblMoreAboutSign"),
-        10455,
-        5520,
-        3975,
-        QRect(240, 480, 2145, 195),
-        QRect(2640, 480, 2310, 210),
-        QRect(240, 1080, 6735, 2850),
-        QRect(7200, 600, 3030, 3030),
-        7680,
-        9080,
-        6945,
-        QColor(66, 174, 193),
-        QColor(103, 10, 35),
-        QColor(128, 232, 133),
-        QColor(0, 0, 255),
-        9,
-        QColor(64, 0, 0),
-        9,
-        QColor(255, 224, 192),
-        &GetDescendantSign,
-        &GetDescendantDescription,
+        .objectName = QStringLiteral("frmDescendantAstrologyDisplay"),
+        .caption = QStringLiteral("Orbis Descendant Astrology"),
+        .resultCaption = QStringLiteral("Orbis Descendant Astrology Result"),
+        .signHeading = QStringLiteral("Your Descendant Sign"),
+        .moreHeading = QStringLiteral("More About Your Sign"),
+        .signLabelName = QStringLiteral("lblYourDescendantSign"),
+        .descriptionName = QStringLiteral("lblMoreAboutSign"),
+        .layout = {.clientWidth = 10455,
+                   .clientHeight = 5520,
+                   .topStrip = {.width = 10455, .height = 735},
+                   .banner = {.left = 120, .top = 120, .width = 10215, .height = 495},
+                   .result = {.top = 720, .width = 10455, .height = 3975},
+                   .signHeading = {.left = 240, .top = 480, .width = 2145, .height = 240},
+                   .sign = {.left = 2640, .top = 480, .width = 2310, .height = 270},
+                   .moreHeading = {.left = 240, .top = 840, .width = 2115, .height = 240},
+                   .description = {.left = 240, .top = 1080, .width = 6735, .height = 2850},
+                   .picture = {.left = 7200, .top = 600, .width = 3030, .height = 3030},
+                   .bottomStrip = {.top = 4680, .width = 10455, .height = 855},
+                   .promotions = {.left = 120, .top = 120, .width = 6945, .height = 615},
+                   .exit = {.left = 7680, .top = 240, .width = 1260, .height = 465},
+                   .back = {.left = 9080, .top = 240, .width = 1260, .height = 465}},
+        .colours = {.window = colours::SeaBlue,
+                    .strips = colours::Wine,
+                    .resultFrame = colours::Mint,
+                    .resultCaption = colours::Blue,
+                    .sign = colours::DarkRed,
+                    .buttonFace = colours::Peach},
+        .signPoints = 9,
+        .descriptionPoints = 9,
+        .signOf = &GetDescendantSign,
+        .descriptionOf = &GetDescendantDescription,
     };
     return design;
 }
 
 namespace {
-
-QRect Place(const QRect& twips)
-{
-    return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
-const QColor kCaptionText(128, 64, 0);
-const QColor kValueText(64, 0, 0);
-
+constexpr Typeface kHeadingFont{8.25, true, true};
 } // namespace
 
 ChartPointDisplay::ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& details,
@@ -100,71 +103,67 @@ ChartPointDisplay::ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& deta
     : ResultWindow(host, details, design.objectName, design.caption), design_(design)
 {
     QWidget* area = client();
-    area->setFixedSize(TwipsSize(design_.clientWidth, design_.clientHeight));
-    area->setPalette(ColouredPalette(area->palette(), design_.background, kValueText));
+    area->setFixedSize(TwipsSize(design_.layout.clientWidth, design_.layout.clientHeight));
+    area->setPalette(ColouredPalette(area->palette(), design_.colours.window, colours::DarkRed));
 
-    const bool lightStrips = design_.strips.lightness() > 128;
-    const QColor stripText = lightStrips ? QColor(0, 0, 128) : QColor(Qt::white);
-    QWidget* top = addPanel(area, QStringLiteral("Frame2"), 0, 0, design_.clientWidth, 735, design_.strips);
-    addBanner(top, 120, 120, design_.clientWidth - 240, 495, stripText);
+    createStrips();
+    createResult();
+    createButtonsAndOffers();
+}
 
-    auto* result = new QGroupBox(design_.resultCaption, area);
-    result->setObjectName(QStringLiteral("Frame1"));
-    result->setGeometry(TwipsRect(0, 720, design_.clientWidth, design_.resultHeight));
-    result->setAutoFillBackground(true);
-    result->setFont(Verdana(9.75, true));
-    QPalette framePalette = ColouredPalette(result->palette(), design_.resultFrame, design_.resultCaptionText);
-    result->setPalette(framePalette);
+void ChartPointDisplay::createStrips()
+{
+    QWidget* top = Panel(client(), QStringLiteral("Frame2"), design_.layout.topStrip, design_.colours.strips);
+    addBanner(top, design_.layout.banner);
+}
 
-    auto heading = [&](const QString& name, const QString& text, const QRect& place) {
-        auto* label = new QLabel(text, result);
-        label->setObjectName(name);
-        label->setFont(Verdana(8.25, true, true));
-        label->setPalette(ColouredPalette(label->palette(), design_.resultFrame, kCaptionText));
-        // The design's heights are tight for the substitute font; let the text breathe.
-        QRect geometry = Place(place);
-        geometry.setHeight(geometry.height() + 3);
-        label->setGeometry(geometry);
-        return label;
+void ChartPointDisplay::createResult()
+{
+    const ChartPointLayout& layout = design_.layout;
+    const QColor& frame = design_.colours.resultFrame;
+    auto* result = Place(new QGroupBox(design_.resultCaption, client()), QStringLiteral("Frame1"),
+                         layout.result,
+                         {.font = Typeface{9.75, true},
+                          .text = design_.colours.resultCaption,
+                          .background = frame,
+                          .filled = true});
+    auto heading = [&](const QString& name, const QString& text, const TwipsBox& box) {
+        return Place(new QLabel(text, result), name, box,
+                     {.font = kHeadingFont, .text = colours::Brown, .background = frame});
     };
-    QLabel* signHeading = heading(QStringLiteral("Label18"), design_.signHeading, design_.signHeadingPlace);
-
-    signLabel_ = new QLabel(result);
-    signLabel_->setObjectName(design_.signLabelName);
-    signLabel_->setFont(Verdana(design_.signPoints, true));
-    signLabel_->setPalette(ColouredPalette(signLabel_->palette(), design_.resultFrame, design_.signText));
-    QRect signGeometry = Place(design_.signPlace);
-    signGeometry.setHeight(signGeometry.height() + 4);
-    signLabel_->setGeometry(signGeometry);
+    QLabel* signHeading = heading(QStringLiteral("Label18"), design_.signHeading, layout.signHeading);
+    signLabel_ = Place(new QLabel(result), design_.signLabelName, layout.sign,
+                       {.font = Typeface{design_.signPoints, true},
+                        .text = design_.colours.sign,
+                        .background = frame});
     signLabel_->setAccessibleDescription(signHeading->text());
 
-    QLabel* moreHeading = nullptr;
-    if (!design_.moreHeading.isEmpty())
-        moreHeading = heading(QStringLiteral("Label2"), design_.moreHeading, QRect(240, 840, 2115, 195));
-
-    description_ = new QLabel(result);
-    description_->setObjectName(design_.descriptionName);
+    QLabel* moreHeading = design_.moreHeading.isEmpty()
+                              ? nullptr
+                              : heading(QStringLiteral("Label2"), design_.moreHeading, layout.moreHeading);
+    description_ = Place(new QLabel(result), design_.descriptionName, layout.description,
+                         {.font = Typeface{design_.descriptionPoints, true},
+                          .text = colours::DarkRed,
+                          .background = frame});
     description_->setWordWrap(true);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description_->setTextInteractionFlags(Qt::NoTextInteraction);
-    description_->setFont(Verdana(design_.descriptionPoints, true));
-    description_->setPalette(ColouredPalette(description_->palette(), design_.resultFrame, kValueText));
-    description_->setGeometry(Place(design_.descriptionPlace));
     description_->setAccessibleDescription(moreHeading ? moreHeading->text() : signHeading->text());
 
-    picSign = new QLabel(result);
-    picSign->setObjectName(QStringLiteral("picSign"));
+    picSign = Place(new QLabel(result), QStringLiteral("picSign"), layout.picture);
     picSign->setAlignment(Qt::AlignCenter);
-    picSign->setGeometry(Place(design_.picturePlace));
+}
 
-    const double bottomTop = 720 + design_.resultHeight - 15;
-    QWidget* bottom = addPanel(area, QStringLiteral("Frame5"), 0, bottomTop, design_.clientWidth, 855,
-                               design_.strips);
-    addPromotionalLabels(bottom, 120, 120, design_.promotionWidth, 615, design_.strips, stripText, false);
+void ChartPointDisplay::createButtonsAndOffers()
+{
+    const ChartPointLayout& layout = design_.layout;
+    const ChartPointColours& colours = design_.colours;
+    QWidget* bottom = Panel(client(), QStringLiteral("Frame5"), layout.bottomStrip, colours.strips);
+    addPromotionalLabels(bottom, layout.promotions, colours.strips, false);
     QPushButton* exit = addButton(bottom, QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
-                                  design_.exitLeft, 240, 1260, 465, design_.buttonFace);
+                                  layout.exit, colours.buttonFace);
     QPushButton* back = addButton(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
-                                  design_.backLeft, 240, 1260, 465, design_.buttonFace);
+                                  layout.back, colours.buttonFace);
     finishButtons(back, exit);
 }
 

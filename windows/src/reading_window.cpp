@@ -1,10 +1,10 @@
 // The shared parts of the reading windows.
 #include "windows/reading_window.h"
 
-#include "common/fonts.h"
+#include "common/colours.h"
+#include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"
-#include "common/twips.h"
 #include "common/web_pages.h"
 
 #include <QCloseEvent>
@@ -19,6 +19,8 @@ namespace {
 const QString kFullBrandText = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
     "this software fully branded for your website. Click here for more details.");
+const QString kBannerText =
+    QStringLiteral("Talk about your chart with other readers in the Selvane forum");
 const QString kCoBrandText = QStringLiteral(
     "Co-brand this software for your site. Put your own site's name and link into Orbis "
     "Tessary and give it to your visitors. Click Here for more info on co-branding.");
@@ -49,48 +51,27 @@ void ReadingWindow::setDefaultAndCancel(QPushButton* defaultButton, QPushButton*
     cancelButton_ = cancelButton;
 }
 
-QWidget* ReadingWindow::addPanel(QWidget* parent, const QString& name, double left, double top,
-                                 double width, double height, const QColor& background)
+LinkLabel* ReadingWindow::addBanner(QWidget* strip, const TwipsBox& box, double points)
 {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(TwipsRect(left, top, width, height));
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, background);
-    panel->setPalette(palette);
-    return panel;
-}
-
-LinkLabel* ReadingWindow::addBanner(QWidget* strip, double left, double top, double width,
-                                    double height, const QColor& text, double points)
-{
-    auto* banner = new LinkLabel(
-        QStringLiteral("Talk about your chart with other readers in the Selvane forum"), strip);
-    banner->setObjectName(QStringLiteral("Label61"));
+    auto* banner = Place(new LinkLabel(kBannerText, strip), QStringLiteral("Label61"), box,
+                         {.font = Typeface{points, true},
+                          .text = colours::TextOnStrip(strip->palette().color(QPalette::Window))});
     banner->setAlignment(Qt::AlignCenter);
-    banner->setFont(Verdana(points, true));
-    QPalette palette = banner->palette();
-    palette.setColor(QPalette::WindowText, text);
-    banner->setPalette(palette);
-    banner->setGeometry(TwipsRect(left, top, width, height));
     connect(banner, &LinkLabel::clicked, this,
             [this] { OpenWebPage(host_.platform(), WebPage::HomePage); });
     return banner;
 }
 
-void ReadingWindow::addPromotionalLabels(QWidget* parent, double left, double top, double width,
-                                         double height, const QColor& background,
-                                         const QColor& text, bool coBrandInFront)
+void ReadingWindow::addPromotionalLabels(QWidget* parent, const TwipsBox& box,
+                                         const QColor& background, bool coBrandInFront)
 {
     auto make = [&](const QString& name, const QString& caption, WebPage page) {
-        auto* label = new LinkLabel(caption, parent);
-        label->setObjectName(name);
+        auto* label = Place(new LinkLabel(caption, parent), name, box,
+                            {.font = Typeface{8, true, true},
+                             .text = colours::TextOnStrip(background),
+                             .background = background,
+                             .filled = true});
         label->setWordWrap(true);
-        label->setFont(Verdana(8, true, true));
-        label->setAutoFillBackground(true);
-        label->setPalette(ColouredPalette(label->palette(), background, text));
-        label->setGeometry(TwipsRect(left, top, width, height));
         connect(label, &LinkLabel::clicked, this,
                 [this, page] { OpenWebPage(host_.platform(), page); });
         return label;
@@ -101,18 +82,10 @@ void ReadingWindow::addPromotionalLabels(QWidget* parent, double left, double to
 }
 
 QPushButton* ReadingWindow::addButton(QWidget* parent, const QString& name, const QString& caption,
-                                      double left, double top, double width, double height,
-                                      const QColor& face)
+                                      const TwipsBox& box, const QColor& face)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(Verdana(8.25, true));
-    button->setGeometry(TwipsRect(left, top, width, height));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(palette);
-    return button;
+    return Place(new QPushButton(caption, parent), name, box,
+                 {.font = Typeface{8.25, true}, .text = colours::Black, .face = face});
 }
 
 QMdiSubWindow* ReadingWindow::subWindow() const

@@ -9,6 +9,14 @@ namespace orbis {
 
 inline constexpr double kTwipsPerPixel = 15.0;
 
+// A control's place in its container, in twips, as the design gives it.
+struct TwipsBox {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
 inline int Twips(double twips)
 {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
@@ -27,6 +35,11 @@ inline QSize TwipsSize(double width, double height)
 inline QRect TwipsRect(double left, double top, double width, double height)
 {
     return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+inline QRect TwipsRect(const TwipsBox& box)
+{
+    return TwipsRect(box.left, box.top, box.width, box.height);
 }
 
 } // namespace orbis

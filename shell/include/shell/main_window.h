@@ -19,6 +19,9 @@ namespace orbis {
 
 class LinkLabel;
 
+// The welcome panel picMain holds the labels lblCaption 0 to 5.
+inline constexpr int kWelcomeCaptionCount = 6;
+
 class MainWindow final : public QMainWindow, public ReadingHost {
     Q_OBJECT
 public:
@@ -73,7 +76,7 @@ private:
     QWidget* picMain_ = nullptr;
     LinkLabel* lblSelvaneBanner_ = nullptr;
     QWidget* picButtonContainer_ = nullptr;
-    std::array<QLabel*, 6> lblCaption_{};
+    std::array<QLabel*, kWelcomeCaptionCount> lblCaption_{};
     QPushButton* cmdMdiExit_ = nullptr;
     std::array<QPointer<QMdiSubWindow>, kReadingSlotCount> readingWindows_{};
 };

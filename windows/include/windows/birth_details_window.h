@@ -27,7 +27,11 @@ public:
     void cmdProceed_Click();
 
 private:
-    void buildContent();
+    void createTopStrip();
+    // Returns the details frame that holds the entries.
+    QWidget* createMiddleArea();
+    void createEntries(QWidget* details);
+    void createButtonsAndOffers();
     int chosenDay() const;
     int chosenMonth() const;
     int chosenYear() const;

@@ -1,6 +1,7 @@
 // frmMidheavenAsrologyDisplay and frmDescendantAstrologyDisplay: one design, two configurations.
 #pragma once
 
+#include "common/twips.h"
 #include "windows/result_windows.h"
 
 #include "orbis/zodiac.h"
@@ -11,32 +12,45 @@
 
 namespace orbis {
 
+// The places of one window, in twips.
+struct ChartPointLayout {
+    double clientWidth;
+    double clientHeight;
+    TwipsBox topStrip;    // Frame2
+    TwipsBox banner;      // in Frame2
+    TwipsBox result;      // Frame1
+    TwipsBox signHeading; // Label18, in Frame1
+    TwipsBox sign;
+    TwipsBox moreHeading; // Label2, where the window has it
+    TwipsBox description;
+    TwipsBox picture;
+    TwipsBox bottomStrip; // Frame5
+    TwipsBox promotions;  // in Frame5
+    TwipsBox exit;
+    TwipsBox back;
+};
+
+struct ChartPointColours {
+    QColor window;
+    QColor strips;        // Frame2 and Frame5
+    QColor resultFrame;   // Frame1
+    QColor resultCaption; // Frame1's caption
+    QColor sign;
+    QColor buttonFace;
+};
+
 struct ChartPointDesign {
     QString objectName;
     QString caption;
-    QString resultCaption;  // Frame1
-    QString signHeading;    // Label18
-    QString moreHeading;    // Label2; empty where the window has none
+    QString resultCaption; // Frame1
+    QString signHeading;   // Label18
+    QString moreHeading;   // Label2; empty where the window has none
     QString signLabelName;
     QString descriptionName;
-    double clientWidth;
-    double clientHeight;
-    double resultHeight;    // Frame1
-    QRect signHeadingPlace; // twips, in Frame1
-    QRect signPlace;
-    QRect descriptionPlace;
-    QRect picturePlace;
-    double exitLeft;
-    double backLeft;
-    double promotionWidth;
-    QColor background;
-    QColor strips;
-    QColor resultFrame;
-    QColor resultCaptionText;
+    ChartPointLayout layout;
+    ChartPointColours colours;
     double signPoints;
-    QColor signText;
     double descriptionPoints;
-    QColor buttonFace;
     std::optional<ZodiacSign> (*signOf)(std::string_view risingSign);
     std::string_view (*descriptionOf)(ZodiacSign sign);
 
@@ -52,6 +66,10 @@ public:
     void fill() override;
 
 private:
+    void createStrips();
+    void createResult();
+    void createButtonsAndOffers();
+
     const ChartPointDesign& design_;
     QLabel* signLabel_ = nullptr;
     QLabel* description_ = nullptr;

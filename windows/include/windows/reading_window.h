@@ -1,6 +1,7 @@
 // What every reading window shares: its menu bar, banner, promotional labels, keys and unloading.
 #pragma once
 
+#include "common/twips.h"
 #include "windows/reading_host.h"
 
 #include <QColor>
@@ -33,19 +34,15 @@ protected:
     void buildMenus(MenuFamily family, MenuCommands commands);
     // Enter presses the focused button or else the default one; Escape the cancel one.
     void setDefaultAndCancel(QPushButton* defaultButton, QPushButton* cancelButton);
-    // A panel of `client_` in twips, filled with `background`.
-    QWidget* addPanel(QWidget* parent, const QString& name, double left, double top, double width,
-                      double height, const QColor& background);
-    // The one-line forum banner that opens the home page.
-    LinkLabel* addBanner(QWidget* strip, double left, double top, double width, double height,
-                         const QColor& text, double points = 9.75);
-    // lblFullBrand and lblCobrand on one spot; only the one in front is seen and clicked.
-    void addPromotionalLabels(QWidget* parent, double left, double top, double width,
-                              double height, const QColor& background, const QColor& text,
+    // The one-line forum banner on a strip, in the strip's text colour; it opens the home page.
+    LinkLabel* addBanner(QWidget* strip, const TwipsBox& box, double points = 9.75);
+    // lblFullBrand and lblCobrand on one spot over `background`; only the one in front is seen
+    // and clicked.
+    void addPromotionalLabels(QWidget* parent, const TwipsBox& box, const QColor& background,
                               bool coBrandInFront);
-    QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
-                           double left, double top, double width, double height,
-                           const QColor& face);
+    // A bold command button with the given face.
+    static QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
+                                  const TwipsBox& box, const QColor& face);
     QMdiSubWindow* subWindow() const;
 
     void keyPressEvent(QKeyEvent* event) override;

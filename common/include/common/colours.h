@@ -1,0 +1,33 @@
+// The design's colours by name, each written once.
+#pragma once
+
+#include <QColor>
+
+namespace orbis::colours {
+
+inline constexpr QColor Black{0, 0, 0};
+inline constexpr QColor White{255, 255, 255};
+inline constexpr QColor Red{255, 0, 0};
+inline constexpr QColor Green{0, 255, 0};
+inline constexpr QColor Blue{0, 0, 255};
+inline constexpr QColor Cyan{0, 255, 255};
+inline constexpr QColor Magenta{255, 0, 255};
+inline constexpr QColor Yellow{255, 255, 0};
+inline constexpr QColor Navy{0, 0, 128};
+inline constexpr QColor DarkRed{64, 0, 0};
+inline constexpr QColor Brown{128, 64, 0};
+inline constexpr QColor Wine{103, 10, 35};
+inline constexpr QColor Peach{255, 224, 192};
+inline constexpr QColor Silver{192, 192, 192};
+inline constexpr QColor SeaBlue{66, 174, 193};
+inline constexpr QColor Lavender{170, 185, 225};
+inline constexpr QColor Mint{128, 232, 133};
+inline constexpr QColor LightBlue{192, 192, 255};
+
+// Banners and offers on a strip: navy on the light strips, white on the dark ones.
+inline QColor TextOnStrip(const QColor& strip)
+{
+    return strip.lightness() > 128 ? Navy : White;
+}
+
+} // namespace orbis::colours
