@@ -1,11 +1,12 @@
 // The about dialog.
 #include "shell/about_window.h"
 
+#include "common/colours.h"
 #include "common/fonts.h"
+#include "common/form.h"
 #include "common/link_label.h"
 #include "common/platform.h"
 #include "common/program_title.h"
-#include "common/twips.h"
 #include "common/web_pages.h"
 
 #include <QFrame>
@@ -15,78 +16,80 @@
 
 namespace orbis {
 
+namespace {
+
+// The dialog's places, in twips.
+constexpr struct {
+    double clientWidth = 6810;
+    double clientHeight = 3870;
+    TwipsBox icon{.left = 120, .top = 120, .width = 510, .height = 510};
+    TwipsBox title{.left = 840, .top = 240, .width = 4000, .height = 300};
+    TwipsBox paragraph{.left = 240, .top = 720, .width = 6465, .height = 1215};
+    TwipsBox line{.left = 240, .top = 1980, .width = 6345, .height = 30};
+    TwipsBox homePage{.left = 2640, .top = 2040, .width = 4080, .height = 225};
+    TwipsBox offer{.left = 240, .top = 2280, .width = 6105, .height = 675};
+    TwipsBox details{.left = 4320, .top = 2880, .width = 2400, .height = 225};
+    TwipsBox ok{.left = 5400, .top = 3360, .width = 1260, .height = 345};
+} kLayout{};
+
+constexpr Look kText{.font = Typeface{8.25}};
+constexpr Look kLink{.font = Typeface{8.25}, .text = colours::Cyan, .background = colours::Black};
+
+const QString kParagraph = QStringLiteral(
+    "Your sun and moon signs are only the start. The ascendant shows the face you turn to the "
+    "world, the descendant the partner you look for, and the midheaven the goals and standing you "
+    "work towards. Orbis Tessary reads these three points of your natal chart to help you know "
+    "yourself better. Copyright (c) Selvane. All rights reserved.");
+const QString kOffer = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website. ");
+
+} // namespace
+
 AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(ProgramCaption());
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsSize(6810, 3870));
+    setFixedSize(TwipsSize(kLayout.clientWidth, kLayout.clientHeight));
     setAutoFillBackground(true);
-    setPalette(ColouredPalette(palette(), Qt::black, Qt::white));
+    setPalette(ColouredPalette(palette(), colours::Black, colours::White));
 
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Picture1"));
-    icon->setGeometry(TwipsRect(120, 120, 510, 510));
+    auto* icon = Place(new QLabel(this), QStringLiteral("Picture1"), kLayout.icon);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/orbis-tessary.svg"))
                         .pixmap(icon->size(), devicePixelRatioF()));
     icon->setAccessibleName(QStringLiteral("Program icon"));
 
-    auto* title = new QLabel(ProgramCaption(), this);
-    title->setObjectName(QStringLiteral("Label2"));
-    title->setFont(Verdana(9.75, true));
-    title->setGeometry(TwipsRect(840, 240, 4000, 300));
+    Place(new QLabel(ProgramCaption(), this), QStringLiteral("Label2"), kLayout.title,
+          {.font = Typeface{9.75, true}});
 
-    auto* paragraph = new QLabel(
-        QStringLiteral(
-            "Your sun and moon signs are only the start. The ascendant shows the face you turn "
-            "to the world, the descendant the partner you look for, and the midheaven the goals "
-            "and standing you work towards. Orbis Tessary reads these three points of your natal "
-            "chart to help you know yourself better. Copyright (c) Selvane. All rights reserved."),
-        this);
-    paragraph->setObjectName(QStringLiteral("Label1"));
+    auto* paragraph = Place(new QLabel(kParagraph, this), QStringLiteral("Label1"), kLayout.paragraph, kText);
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    paragraph->setFont(Verdana(8.25));
-    paragraph->setGeometry(TwipsRect(240, 720, 6465, 1215));
 
-    auto* line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1"));
+    auto* line = Place(new QFrame(this), QStringLiteral("Line1"), kLayout.line);
     line->setFrameShape(QFrame::HLine);
     line->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
-    line->setGeometry(TwipsRect(240, 1980, 6345, 30));
 
-    auto* homePage = new LinkLabel(
-        QStringLiteral("Visit us at ") + SiteHost(), this);
-    homePage->setObjectName(QStringLiteral("lblHomePage"));
-    homePage->setFont(Verdana(8.25));
-    homePage->setPalette(ColouredPalette(homePage->palette(), Qt::black, Qt::cyan));
-    homePage->setGeometry(TwipsRect(2640, 2040, 4080, 225));
+    auto* homePage = Place(new LinkLabel(QStringLiteral("Visit us at ") + SiteHost(), this),
+                           QStringLiteral("lblHomePage"), kLayout.homePage, kLink);
     connect(homePage, &LinkLabel::clicked, this,
             [&platform] { OpenWebPage(platform, WebPage::HomePage); });
 
-    auto* offer = new QLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website. "),
-        this);
-    offer->setObjectName(QStringLiteral("Label3"));
+    auto* offer = Place(new QLabel(kOffer, this), QStringLiteral("Label3"), kLayout.offer, kText);
     offer->setWordWrap(true);
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    offer->setFont(Verdana(8.25));
-    offer->setGeometry(TwipsRect(240, 2280, 6105, 675));
 
-    auto* details = new LinkLabel(QStringLiteral("Click here for more details."), this);
-    details->setObjectName(QStringLiteral("lblCobrand"));
-    details->setFont(Verdana(8.25));
-    details->setPalette(ColouredPalette(details->palette(), Qt::black, Qt::cyan));
-    details->setGeometry(TwipsRect(4320, 2880, 2400, 225));
+    auto* details = Place(new LinkLabel(QStringLiteral("Click here for more details."), this),
+                          QStringLiteral("lblCobrand"), kLayout.details, kLink);
     connect(details, &LinkLabel::clicked, this,
             [&platform] { OpenWebPage(platform, WebPage::FullyBranded); });
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(TwipsRect(5400, 3360, 1260, 345));
+    auto* ok = Place(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"), kLayout.ok);
+    // A light button on the black dialog: a whole palette worked out from its face, so that its
+    // frame and text suit it.
+    ok->setPalette(QPalette(colours::Silver));
     ok->setDefault(true);
-    ok->setPalette(QPalette(QColor(192, 192, 192)));
     // Escape rejects a QDialog, so OK is the cancel button as well.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
