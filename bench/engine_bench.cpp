@@ -19,7 +19,18 @@ struct DayMonth {
 
 // The 5th of a month falls in the sign that reigns at its start: April is Aries, January Capricorn.
 constexpr std::array<DayMonth, kSignCount> kDayOfSign{{
-    {5, 4}, {5, 5}, {5, 6}, {5, 7}, {5, 8}, {5, 9}, {5, 10}, {5, 11}, {5, 12}, {5, 1}, {5, 2}, {5, 3},
+    {5, 4},
+    {5, 5},
+    {5, 6},
+    {5, 7},
+    {5, 8},
+    {5, 9},
+    {5, 10},
+    {5, 11},
+    {5, 12},
+    {5, 1},
+    {5, 2},
+    {5, 3},
 }};
 
 constexpr int kPairs = kSignCount * kSignCount;
@@ -33,7 +44,8 @@ bool SweepsAgree()
         if (orbis::GetSunSign(day, month) != static_cast<orbis::ZodiacSign>(s))
             return false;
         for (int k = 0; k < kSignCount; ++k) {
-            orbis::BeginReading(state, day, month, orbis::BandLabels()[static_cast<std::size_t>(k)]);
+            orbis::BeginReading(state, day, month,
+                                orbis::BandLabels()[static_cast<std::size_t>(k)]);
             orbis::FindRisingSign(state, state.currentLookupKey);
             const int expected = ((s - k) % kSignCount + kSignCount) % kSignCount;
             if (state.currentRisingSign != orbis::SignNames()[static_cast<std::size_t>(expected)])
@@ -59,7 +71,8 @@ void BM_EngineReadingSweep(benchmark::State& state)
             for (int k = 0; k < kSignCount; ++k) {
                 orbis::BeginReading(reading, day, month, bands[static_cast<std::size_t>(k)]);
                 orbis::FindRisingSign(reading, reading.currentLookupKey);
-                const orbis::SignProfile* profile = orbis::GetSignProfile(reading.currentRisingSign);
+                const orbis::SignProfile* profile =
+                    orbis::GetSignProfile(reading.currentRisingSign);
                 benchmark::DoNotOptimize(profile);
             }
         }

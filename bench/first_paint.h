@@ -29,10 +29,12 @@ protected:
         if (!done_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == window_) {
             done_ = true;
-            // The wall clock too, so the harness can tell launch to paint apart from the exit after it.
+            // The wall clock too, so the harness can tell launch to paint apart from the exit after
+            // it.
             const auto wall = std::chrono::duration_cast<std::chrono::microseconds>(
                 std::chrono::system_clock::now().time_since_epoch());
-            std::printf("first-paint-ms %.3f\n", static_cast<double>(sinceMain_.nsecsElapsed()) / 1e6);
+            std::printf("first-paint-ms %.3f\n",
+                        static_cast<double>(sinceMain_.nsecsElapsed()) / 1e6);
             std::printf("first-paint-epoch-us %lld\n", static_cast<long long>(wall.count()));
             std::fflush(stdout);
             // Queued: the backing store is flushed to the screen once this paint pass returns.

@@ -1,9 +1,9 @@
 // Start-up probe: the program's own start, as in main.cpp, ended after the first paint.
+#include "common/qt_platform.h"
 #include "first_paint.h"
 #include "shell/font_configuration.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "common/qt_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

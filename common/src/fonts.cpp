@@ -15,8 +15,8 @@ QFont Verdana(double pointSize, bool bold, bool underline)
 void RegisterFontSubstitutes()
 {
     // DejaVu Sans grew out of Bitstream Vera, drawn to Verdana's wide proportions.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
+                                                           QStringLiteral("Bitstream Vera Sans")});
 }
 
 QPalette ColouredPalette(QPalette palette, const QColor& background, const QColor& text)

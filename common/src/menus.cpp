@@ -43,8 +43,7 @@ QList<QAction*> BuildMenuBar(QWidget* owner, MenuFamily family, const MenuComman
         QString separator1, separator2, updateCaption;
     };
     const HelpNames names =
-        family == MenuFamily::Main
-            ? HelpNames{"mnuSep1", "mnuSep2", "Check for Software &Update"}
+        family == MenuFamily::Main ? HelpNames{"mnuSep1", "mnuSep2", "Check for Software &Update"}
         : family == MenuFamily::BirthDetails
             ? HelpNames{"mnuHelp1", "mnuHelp2", "Check for Software &Update"}
             : HelpNames{"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"};

@@ -8,11 +8,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QWidget>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -73,12 +73,11 @@ QtPlatform::~QtPlatform() = default;
 MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text, const QString& title,
                                       MessageIcon icon, MessageButtons buttons)
 {
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
-                                                     : QMessageBox::NoIcon,
-                    title, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
-                    parent);
+    QMessageBox box(
+        icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title,
+        text,
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent);
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -115,7 +114,8 @@ QString QtPlatform::lockFilePath(const QString& application)
         folder = QDir::tempPath();
     // The runtime folder is per user already; the temporary one may be shared, so name the user.
     const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
-    return folder + QLatin1Char('/') + application + QLatin1Char('-') + user + QStringLiteral(".lock");
+    return folder + QLatin1Char('/') + application + QLatin1Char('-') + user +
+           QStringLiteral(".lock");
 }
 
 bool QtPlatform::tryLockInstance()

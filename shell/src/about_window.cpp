@@ -63,7 +63,8 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
     Place(new QLabel(ProgramCaption(), this), QStringLiteral("Label2"), kLayout.title,
           {.font = Typeface{9.75, true}});
 
-    auto* paragraph = Place(new QLabel(kParagraph, this), QStringLiteral("Label1"), kLayout.paragraph, kText);
+    auto* paragraph =
+        Place(new QLabel(kParagraph, this), QStringLiteral("Label1"), kLayout.paragraph, kText);
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -85,7 +86,8 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
     connect(details, &LinkLabel::clicked, this,
             [&platform] { OpenWebPage(platform, WebPage::FullyBranded); });
 
-    auto* ok = Place(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"), kLayout.ok);
+    auto* ok =
+        Place(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"), kLayout.ok);
     // A light button on the black dialog: a whole palette worked out from its face, so that its
     // frame and text suit it.
     ok->setPalette(QPalette(colours::Silver));

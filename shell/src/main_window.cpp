@@ -1,9 +1,6 @@
 // The main window.
 #include "shell/main_window.h"
 
-#include "windows/birth_details_window.h"
-#include "windows/reading_window.h"
-#include "shell/about_window.h"
 #include "common/colours.h"
 #include "common/fonts.h"
 #include "common/form.h"
@@ -14,6 +11,9 @@
 #include "common/ready_drawn.h"
 #include "common/twips.h"
 #include "common/web_pages.h"
+#include "shell/about_window.h"
+#include "windows/birth_details_window.h"
+#include "windows/reading_window.h"
 #include "work_area.h"
 
 #include <QApplication>
@@ -36,7 +36,8 @@ namespace {
 // The strips' heights and the places in them, in twips. Centred controls take their left edge
 // from the screen's width (placeFromScreenWidth), the Exit button its distance from the right.
 // The grey of the option buttons and the Exit button.
-constexpr Look kGreyButton{.font = Typeface{8.25, true}, .text = colours::Black, .background = colours::Silver};
+constexpr Look kGreyButton{
+    .font = Typeface{8.25, true}, .text = colours::Black, .background = colours::Silver};
 
 constexpr struct {
     double bannerStripHeight = 560; // Picture6
@@ -48,9 +49,9 @@ constexpr struct {
     double optionHeight = 495;
     double iconTop = 172;
     double iconSize = 510;
-    double welcomeHeight = 8640; // picMain
+    double welcomeHeight = 8640;                         // picMain
     TwipsBox introduction{.width = 8055, .height = 825}; // lblCaption 1, wrapped
-    double footerHeight = 735; // PicCoBrand
+    double footerHeight = 735;                           // PicCoBrand
     TwipsBox offer{.left = 120, .top = 60, .width = 6975, .height = 615};
     TwipsBox exit{.top = 120, .width = 1335, .height = 495};
     double exitRightMargin = 120;
@@ -222,10 +223,14 @@ void MainWindow::createMenus()
 void MainWindow::createBanner(QWidget* strip)
 {
     lblSelvaneBanner_ = Place(
-        new LinkLabel(QStringLiteral("Join the Selvane astrology forum: share and discuss your readings"),
-                      strip),
+        new LinkLabel(
+            QStringLiteral("Join the Selvane astrology forum: share and discuss your readings"),
+            strip),
         QStringLiteral("lblSelvaneBanner"), kLayout.forumBanner,
-        {.font = Typeface{9.75, true}, .text = colours::Black, .background = colours::White, .filled = true});
+        {.font = Typeface{9.75, true},
+         .text = colours::Black,
+         .background = colours::White,
+         .filled = true});
     lblSelvaneBanner_->setAlignment(Qt::AlignCenter);
     connect(lblSelvaneBanner_, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::HomePage); });
@@ -235,7 +240,8 @@ void MainWindow::createOptionButtons(QWidget* strip)
 {
     // A plain frame: the style draws a caption-less group box from a picture file, and reading
     // that file would pull in every image plugin before the first paint.
-    auto* container = Place(new QFrame(strip), QStringLiteral("picButtonContainer"), kLayout.buttonContainer);
+    auto* container =
+        Place(new QFrame(strip), QStringLiteral("picButtonContainer"), kLayout.buttonContainer);
     container->setFrameShape(QFrame::StyledPanel);
     picButtonContainer_ = container;
     for (const OptionButton& option : kOptionButtons) {
@@ -270,9 +276,10 @@ void MainWindow::createWelcomePanel()
         const bool opensReading = ReadingOfCaption(index).has_value();
         const bool wrapped = static_cast<WelcomeCaption>(index) == WelcomeCaption::Introduction;
         // Placed from the screen's width later; the one-line captions take their text's size.
-        auto* label = Place(new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading),
-                            QStringLiteral("lblCaption"), wrapped ? kLayout.introduction : TwipsBox{},
-                            {.font = Typeface{caption.points, true}, .text = caption.colour});
+        auto* label =
+            Place(new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading),
+                  QStringLiteral("lblCaption"), wrapped ? kLayout.introduction : TwipsBox{},
+                  {.font = Typeface{caption.points, true}, .text = caption.colour});
         label->setProperty("index", index);
         label->setMouseTracking(true);
         label->installEventFilter(this);
@@ -301,8 +308,8 @@ void MainWindow::createFooter(QWidget* strip)
     connect(offer, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::FullyBranded); });
 
-    cmdMdiExit_ = Place(new QPushButton(QStringLiteral("&Exit"), strip), QStringLiteral("cmdMdiExit"),
-                        kLayout.exit, kGreyButton);
+    cmdMdiExit_ = Place(new QPushButton(QStringLiteral("&Exit"), strip),
+                        QStringLiteral("cmdMdiExit"), kLayout.exit, kGreyButton);
     connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -414,7 +421,8 @@ void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
     menuBar()->clear();
     menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
     // The reading window's "&Exit" shares the letter: its key must not reach the main window's.
-    cmdMdiExit_->setShortcut(reading ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit_->text()));
+    cmdMdiExit_->setShortcut(reading ? QKeySequence()
+                                     : QKeySequence::mnemonic(cmdMdiExit_->text()));
 }
 
 void MainWindow::scrollToFocus(QWidget* focused)

@@ -2,10 +2,10 @@
 #include "shell/program.h"
 
 #include "common/fonts.h"
-#include "shell/main_window.h"
 #include "common/platform.h"
 #include "common/program_style.h"
 #include "common/program_title.h"
+#include "shell/main_window.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>

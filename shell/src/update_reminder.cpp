@@ -19,8 +19,10 @@ QDateTime ParseLocaleDateTime(const QString& text, const QLocale& locale)
         // Earlier releases wrote four-digit years even where the locale's short format has two.
         if (!dateFormat.contains(QStringLiteral("yyyy")))
             dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-        // An earlier release wrote the date, then the time with seconds, which is left out at midnight.
-        const QStringList formats{locale.dateTimeFormat(type), dateFormat + QStringLiteral(" h:mm:ss AP"),
+        // An earlier release wrote the date, then the time with seconds, which is left out at
+        // midnight.
+        const QStringList formats{locale.dateTimeFormat(type),
+                                  dateFormat + QStringLiteral(" h:mm:ss AP"),
                                   dateFormat + QStringLiteral(" H:mm:ss"), dateFormat};
         for (const QString& format : formats) {
             QDateTime parsed = locale.toDateTime(text, format);
@@ -86,11 +88,11 @@ void RemindOfUpdate(Platform& platform)
     if (dayDifference >= -ReminderIntervalDays && dayDifference <= ReminderIntervalDays)
         return;
 
-    const MessageAnswer answer = platform.showMessage(
-        nullptr,
-        QStringLiteral("There maybe an update to this software available") + QChar(13) +
-            QStringLiteral("Do you want to check for an update?"),
-        ProgramTitle(), MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer =
+        platform.showMessage(nullptr,
+                             QStringLiteral("There maybe an update to this software available") +
+                                 QChar(13) + QStringLiteral("Do you want to check for an update?"),
+                             ProgramTitle(), MessageIcon::Information, MessageButtons::YesNo);
     // A failed write must not swallow the answer: the page opens all the same.
     platform.writeSetting(application, section, key, NowAsText(platform));
     if (answer == MessageAnswer::Yes)

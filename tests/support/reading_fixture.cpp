@@ -12,7 +12,10 @@
 namespace orbis::testing {
 
 ReadingFixture::ReadingFixture() = default;
-ReadingFixture::~ReadingFixture() { stop(); }
+ReadingFixture::~ReadingFixture()
+{
+    stop();
+}
 
 bool ReadingFixture::start()
 {
@@ -68,13 +71,15 @@ void Enter(QWidget* details, const BirthEntry& entry)
     details->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(entry.name);
     details->findChild<QComboBox*>(QStringLiteral("cmbDate"))->setCurrentIndex(entry.day - 1);
     details->findChild<QComboBox*>(QStringLiteral("cmbMonth"))->setCurrentIndex(entry.month - 1);
-    details->findChild<QComboBox*>(QStringLiteral("cmbYear"))->setCurrentText(QString::number(entry.year));
+    details->findChild<QComboBox*>(QStringLiteral("cmbYear"))
+        ->setCurrentText(QString::number(entry.year));
     details->findChild<QComboBox*>(QStringLiteral("cmbTime"))->setCurrentText(entry.band);
 }
 
 void Proceed(QWidget* details)
 {
-    QTest::mouseClick(details->findChild<QPushButton*>(QStringLiteral("cmdProceed")), Qt::LeftButton);
+    QTest::mouseClick(details->findChild<QPushButton*>(QStringLiteral("cmdProceed")),
+                      Qt::LeftButton);
 }
 
 } // namespace orbis::testing

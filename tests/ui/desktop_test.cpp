@@ -1,9 +1,9 @@
 // What a real desktop asks of the main window: small screens, menus and access keys that follow
 // the reading window on screen, and topic boxes that never offer their selection to anyone.
-#include "support/reading_fixture.h"
+#include "common/twips.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "common/twips.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/rising_sign_display.h"
 
@@ -48,7 +48,8 @@ class DesktopTest : public QObject {
         main_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main_));
     }
-    static void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    static void press(QWidget* target, Qt::Key key,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(target, key, modifiers);
         FlushDeletes();
@@ -94,7 +95,8 @@ private slots:
         auto* coBrand = main_->findChild<QWidget*>("PicCoBrand");
         QCOMPARE(coBrand->mapTo(main_, QPoint(0, coBrand->height())).y(), window.height());
         // The panel ends at the bottom strip or above it, never over it.
-        const int panelBottom = panel->mapTo(main_, QPoint(0, 0)).y() + panel->visibleRegion().boundingRect().bottom();
+        const int panelBottom =
+            panel->mapTo(main_, QPoint(0, 0)).y() + panel->visibleRegion().boundingRect().bottom();
         QVERIFY(panelBottom < coBrand->mapTo(main_, QPoint(0, 0)).y());
         // The reading names, the lowest welcome text, are on screen at every size.
         QLabel* lowest = Element<QLabel>(main_, "lblCaption", 4);
@@ -114,7 +116,8 @@ private slots:
         // Exit, at the bottom, has the focus on opening and is in view.
         auto* exit = result->findChild<QPushButton*>("cmdExit");
         QCOMPARE(QApplication::focusWidget(), exit);
-        QVERIFY(area->viewport()->rect().contains(QRect(exit->mapTo(area->viewport(), QPoint(0, 0)), exit->size())));
+        QVERIFY(area->viewport()->rect().contains(
+            QRect(exit->mapTo(area->viewport(), QPoint(0, 0)), exit->size())));
         area->verticalScrollBar()->setValue(0);
         auto* back = result->findChild<QPushButton*>("cmdBack");
         back->setFocus(Qt::TabFocusReason);
@@ -129,11 +132,16 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("moneyItem");
-        QTest::newRow("Exit button") << "button" << "mkmoney";
-        QTest::newRow("File, Exit") << "menu" << "mkmoney";
-        QTest::newRow("Escape") << "escape" << "mkmoney";
-        QTest::newRow("close box") << "frame" << "mkmoney";
-        QTest::newRow("Back") << "back" << "mnuMakeMoneyOnline";
+        QTest::newRow("Exit button") << "button"
+                                     << "mkmoney";
+        QTest::newRow("File, Exit") << "menu"
+                                    << "mkmoney";
+        QTest::newRow("Escape") << "escape"
+                                << "mkmoney";
+        QTest::newRow("close box") << "frame"
+                                   << "mkmoney";
+        QTest::newRow("Back") << "back"
+                              << "mnuMakeMoneyOnline";
     }
     void menusAndExitKeyFollowTheReadingWindowOnScreen()
     {

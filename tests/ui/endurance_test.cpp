@@ -44,8 +44,7 @@ class EnduranceTest : public QObject {
     ReadingFixture fixture_;
 
     // Runs `cycle` a hundred times to warm up, then a thousand times; reports and checks memory.
-    template <typename Cycle>
-    void measure(const char* what, Cycle cycle)
+    template <typename Cycle> void measure(const char* what, Cycle cycle)
     {
         for (int i = 0; i < 100; ++i)
             cycle();

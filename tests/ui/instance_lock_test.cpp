@@ -15,10 +15,7 @@ class InstanceLockTest : public QObject {
 
     QTemporaryDir home_;
 
-    static QString lockPath()
-    {
-        return QtPlatform::lockFilePath(QtPlatform().applicationName());
-    }
+    static QString lockPath() { return QtPlatform::lockFilePath(QtPlatform().applicationName()); }
     static void write(const QString& path, const QByteArray& contents)
     {
         QFile file(path);

@@ -1,7 +1,7 @@
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
-#include "support/fake_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
+#include "support/fake_platform.h"
 #include "support/widget_helpers.h"
 
 #include <QComboBox>
@@ -40,11 +40,14 @@ private slots:
         QTest::addColumn<QString>("sign");
         // 5 April, band two below "4am-6am" ("midnight-2am"): sun Aries.
         QTest::newRow("rising") << 2 << int(Qt::Key_R) << int(ReadingSlot::RisingSignResult)
-                                << "lblYourRisingSign" << "Aquarius";
-        QTest::newRow("midheaven") << 1 << int(Qt::Key_M) << int(ReadingSlot::MidheavenResult)
-                                   << "lblYourMidheavenSign" << "Scorpio";
-        QTest::newRow("descendant") << 0 << int(Qt::Key_D) << int(ReadingSlot::DescendantResult)
-                                    << "lblYourDescendantSign" << "Leo";
+                                << "lblYourRisingSign"
+                                << "Aquarius";
+        QTest::newRow("midheaven")
+            << 1 << int(Qt::Key_M) << int(ReadingSlot::MidheavenResult) << "lblYourMidheavenSign"
+            << "Scorpio";
+        QTest::newRow("descendant")
+            << 0 << int(Qt::Key_D) << int(ReadingSlot::DescendantResult) << "lblYourDescendantSign"
+            << "Leo";
     }
     void wholeReadingByKeys()
     {
@@ -84,7 +87,8 @@ private slots:
 
         // The access key of the Proceed button; a button pressed by its key clicks a moment later.
         press(proceedKey, Qt::AltModifier);
-        QTRY_VERIFY2(main->readingWindow(ReadingSlot(resultSlot)), "the access key did not proceed");
+        QTRY_VERIFY2(main->readingWindow(ReadingSlot(resultSlot)),
+                     "the access key did not proceed");
         QWidget* result = main->readingWindow(ReadingSlot(resultSlot));
         QCOMPARE(result->findChild<QLabel*>(signLabel)->text(), sign);
 

@@ -1,8 +1,8 @@
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
-#include "support/fake_platform.h"
+#include "common/twips.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "common/twips.h"
+#include "support/fake_platform.h"
 #include "support/widget_helpers.h"
 
 #include <QLabel>
@@ -39,7 +39,10 @@ class MainWindowTest : public QObject {
         }
         return found;
     }
-    QLabel* caption(MainWindow* main, int index) { return Element<QLabel>(main, "lblCaption", index); }
+    QLabel* caption(MainWindow* main, int index)
+    {
+        return Element<QLabel>(main, "lblCaption", index);
+    }
     static void hover(QWidget* widget, QPoint at)
     {
         QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -90,9 +93,12 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("placeFromLeft");
-        QTest::newRow("0 descendant") << 0 << "Descendant Astrology" << "frmDescendantAstrologyMain" << 1;
-        QTest::newRow("1 midheaven") << 1 << "Midheaven Astrology" << "frmMidheavenAsrologyMain" << 2;
-        QTest::newRow("2 rising sign") << 2 << "Zodiac Rising Sign" << "frmRisingSignMain" << 0;
+        QTest::newRow("0 descendant") << 0 << "Descendant Astrology"
+                                      << "frmDescendantAstrologyMain" << 1;
+        QTest::newRow("1 midheaven") << 1 << "Midheaven Astrology"
+                                     << "frmMidheavenAsrologyMain" << 2;
+        QTest::newRow("2 rising sign") << 2 << "Zodiac Rising Sign"
+                                       << "frmRisingSignMain" << 0;
     }
     void optionButtons()
     {

@@ -1,10 +1,10 @@
 // Menu bars of the three window families, promotional labels, web links and the about window.
-#include "support/reading_fixture.h"
 #include "common/link_label.h"
-#include "shell/main_window.h"
-#include "shell/program.h"
 #include "common/qt_platform.h"
 #include "common/web_pages.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
 #include <QComboBox>
@@ -59,10 +59,12 @@ class MenusTest : public QObject {
     {
         QStringList items;
         for (QAction* top : main_->menuBar()->actions()) {
-            items << top->objectName() + ":" + top->text() + ":" + (top->isEnabled() ? "on" : "off");
+            items << top->objectName() + ":" + top->text() + ":" +
+                         (top->isEnabled() ? "on" : "off");
             if (QMenu* menu = top->menu()) {
                 for (QAction* item : menu->actions())
-                    items << "  " + item->objectName() + ":" + (item->isSeparator() ? "-" : item->text());
+                    items << "  " + item->objectName() + ":" +
+                                 (item->isSeparator() ? "-" : item->text());
             }
         }
         return items;
@@ -86,7 +88,8 @@ class MenusTest : public QObject {
         QCOMPARE(details->text(), QString("Click here for more details."));
         QTest::mouseClick(details, Qt::LeftButton);
         QTest::mouseClick(about->findChild<QLabel*>("lblHomePage"), Qt::LeftButton);
-        QCOMPARE(fixture_->platform.opened, QList<QUrl>({QUrl(Link("fully-branded")), QUrl(Link("home-page"))}));
+        QCOMPARE(fixture_->platform.opened,
+                 QList<QUrl>({QUrl(Link("fully-branded")), QUrl(Link("home-page"))}));
         auto* ok = about->findChild<QPushButton*>("cmdOK");
         QVERIFY(ok->isDefault());
         if (closeBy == "ok")
@@ -122,27 +125,28 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<QStringList>("items");
         const QStringList help{"  mnuOnline:&Online Help", "  mnuVisit:&Visit Us Online"};
-        QTest::newRow("main") << "main"
-                              << (QStringList{"mnuFile:&File:on", "  mnuExit:E&xit", "mnuHelp:&Help:on"}
-                                  + help
-                                  + QStringList{"  mnuSep1:-", "  mnuUpdate:Check for Software &Update",
-                                                "  mnuSep2:-", "  mnuAbout:&About Software",
-                                                "mkmoney:Make Money &Online:off"});
+        QTest::newRow("main")
+            << "main"
+            << (QStringList{"mnuFile:&File:on", "  mnuExit:E&xit", "mnuHelp:&Help:on"} + help +
+                QStringList{"  mnuSep1:-", "  mnuUpdate:Check for Software &Update", "  mnuSep2:-",
+                            "  mnuAbout:&About Software", "mkmoney:Make Money &Online:off"});
         QTest::newRow("details")
             << "details"
             << (QStringList{"mnuFile:&File:on",
                             "  mnuFindZodiacRisingSign:Find My &Descendant Astrology Sign",
-                            "  mnuExit:E&xit", "mnuHelp:&Help:on"}
-                + help
-                + QStringList{"  mnuHelp1:-", "  mnuUpdate:Check for Software &Update", "  mnuHelp2:-",
-                              "  mnuAbout:&About Software", "mnuMakeMoneyOnline:Make Money &Online:off"});
-        QTest::newRow("result")
-            << "result"
-            << (QStringList{"mnuFile:&File:on", "  mnuFileBack:&Back", "  mnuExit:E&xit", "mnuHelp:&Help:on"}
-                + help
-                + QStringList{"  mnuFileSep1:-", "  mnuUpdate:&Check for Software Update",
-                              "  mnuFileSep2:-", "  mnuAbout:&About Software",
-                              "mnuMakeMoneyOnline:Make Money &Online:off"});
+                            "  mnuExit:E&xit", "mnuHelp:&Help:on"} +
+                help +
+                QStringList{"  mnuHelp1:-", "  mnuUpdate:Check for Software &Update",
+                            "  mnuHelp2:-", "  mnuAbout:&About Software",
+                            "mnuMakeMoneyOnline:Make Money &Online:off"});
+        QTest::newRow("result") << "result"
+                                << (QStringList{"mnuFile:&File:on", "  mnuFileBack:&Back",
+                                                "  mnuExit:E&xit", "mnuHelp:&Help:on"} +
+                                    help +
+                                    QStringList{"  mnuFileSep1:-",
+                                                "  mnuUpdate:&Check for Software Update",
+                                                "  mnuFileSep2:-", "  mnuAbout:&About Software",
+                                                "mnuMakeMoneyOnline:Make Money &Online:off"});
     }
     void menuBars()
     {
@@ -164,8 +168,9 @@ private slots:
         QWidget* window = windowOf(family);
         const QString remembered = fixture_->platform.duration();
         QVERIFY(!remembered.isEmpty());
-        const std::pair<const char*, const char*> items[] = {
-            {"mnuOnline", "help-web-page"}, {"mnuVisit", "home-page"}, {"mnuUpdate", "download-web-page"}};
+        const std::pair<const char*, const char*> items[] = {{"mnuOnline", "help-web-page"},
+                                                             {"mnuVisit", "home-page"},
+                                                             {"mnuUpdate", "download-web-page"}};
         for (const auto& [item, page] : items) {
             fixture_->platform.opened.clear();
             window->findChild<QAction*>(item)->trigger();
@@ -217,15 +222,25 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("page");
-        QTest::newRow("main banner") << "main" << "lblSelvaneBanner" << "home-page";
-        QTest::newRow("main strip") << "main" << "Picture6" << "home-page";
-        QTest::newRow("main offer") << "main" << "Label7" << "fully-branded";
-        for (const char* w : {"rising", "risingResult", "midheaven", "midheavenResult", "descendant",
-                              "descendantResult"}) {
-            QTest::newRow(qPrintable(QString(w) + " banner")) << w << "Label61" << "home-page";
-            QTest::newRow(qPrintable(QString(w) + " in front")) << w << "front" << "";
+        QTest::newRow("main banner") << "main"
+                                     << "lblSelvaneBanner"
+                                     << "home-page";
+        QTest::newRow("main strip") << "main"
+                                    << "Picture6"
+                                    << "home-page";
+        QTest::newRow("main offer") << "main"
+                                    << "Label7"
+                                    << "fully-branded";
+        for (const char* w : {"rising", "risingResult", "midheaven", "midheavenResult",
+                              "descendant", "descendantResult"}) {
+            QTest::newRow(qPrintable(QString(w) + " banner")) << w << "Label61"
+                                                              << "home-page";
+            QTest::newRow(qPrintable(QString(w) + " in front")) << w << "front"
+                                                                << "";
         }
-        QTest::newRow("sun sign caption") << "risingResult" << "Label19" << "co-brand";
+        QTest::newRow("sun sign caption") << "risingResult"
+                                          << "Label19"
+                                          << "co-brand";
     }
     void promotionalLabels()
     {
@@ -250,7 +265,8 @@ private slots:
             const bool coBrandInFront = window.startsWith("rising");
             QLabel* front = coBrandInFront ? coBrand : fullBrand;
             QTest::mouseClick(front, Qt::LeftButton);
-            QCOMPARE(fixture_->platform.opened, QList<QUrl>{QUrl(Link(coBrandInFront ? "co-brand" : "fully-branded"))});
+            QCOMPARE(fixture_->platform.opened,
+                     QList<QUrl>{QUrl(Link(coBrandInFront ? "co-brand" : "fully-branded"))});
             QCOMPARE(front->parentWidget()->childAt(front->geometry().center()), front);
             return;
         }
@@ -298,11 +314,12 @@ private slots:
 
     void linksAreExactAndReachTheDesktopUnchanged()
     {
-        const std::pair<WebPage, const char*> pages[] = {{WebPage::HelpWebPage, "help-web-page"},
-                                                         {WebPage::HomePage, "home-page"},
-                                                         {WebPage::DownloadWebPage, "download-web-page"},
-                                                         {WebPage::FullyBranded, "fully-branded"},
-                                                         {WebPage::CoBrand, "co-brand"}};
+        const std::pair<WebPage, const char*> pages[] = {
+            {WebPage::HelpWebPage, "help-web-page"},
+            {WebPage::HomePage, "home-page"},
+            {WebPage::DownloadWebPage, "download-web-page"},
+            {WebPage::FullyBranded, "fully-branded"},
+            {WebPage::CoBrand, "co-brand"}};
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "open");
         QtPlatform desktop;

@@ -1,9 +1,9 @@
 // Start-up pictures: what the main window loads before its first paint, and the ready-drawn PNGs.
-#include "support/fake_platform.h"
-#include "shell/main_window.h"
-#include "shell/program.h"
 #include "common/program_style.h"
 #include "common/ready_drawn.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "support/fake_platform.h"
 #include "windows/sign_pictures.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The birth-details windows and the three result windows, driven through their widgets.
-#include "support/reading_fixture.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/birth_details_window.h"
 
@@ -26,7 +26,6 @@ Q_DECLARE_METATYPE(orbis::ReadingKind)
 
 namespace {
 
-
 } // namespace
 
 class ReadingWindowsTest : public QObject {
@@ -36,8 +35,7 @@ class ReadingWindowsTest : public QObject {
     MainWindow* main_ = nullptr;
 
     QWidget* open(ReadingKind kind) { return fixture_->open(kind); }
-    template <typename T = QWidget>
-    T* find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         return main_->findChild<T*>(name);
     }
@@ -134,7 +132,8 @@ private slots:
             } else {
                 QVERIFY2(after == "X", qPrintable(QString::number(code)));
                 QCOMPARE(fixture_->platform.messages.size(), 1);
-                QCOMPARE(fixture_->platform.messages[0].text, QString("Please Enter Only Alphabet !"));
+                QCOMPARE(fixture_->platform.messages[0].text,
+                         QString("Please Enter Only Alphabet !"));
                 QVERIFY(fixture_->platform.messages[0].icon == MessageIcon::Information);
                 continue;
             }
@@ -168,9 +167,10 @@ private slots:
         QWidget* window = open(ReadingKind::Descendant);
         auto* name = window->findChild<QLineEdit*>("txtName");
         QClipboard* clipboard = QGuiApplication::clipboard();
-        for (const auto& [text, expected] :
-             {std::pair{QString("o'brien"), QString("")}, {QString("ab cd"), QString("AB CD")},
-              {QString("x1"), QString("")}, {QString("line\nbreak"), QString("")}}) {
+        for (const auto& [text, expected] : {std::pair{QString("o'brien"), QString("")},
+                                             {QString("ab cd"), QString("AB CD")},
+                                             {QString("x1"), QString("")},
+                                             {QString("line\nbreak"), QString("")}}) {
             name->clear();
             clipboard->setText(text);
             name->paste();
@@ -179,7 +179,8 @@ private slots:
             name->clear();
             QMimeData data;
             data.setText(text);
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
             QApplication::sendEvent(name, &enter);
             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(name, &drop);
@@ -211,13 +212,16 @@ private slots:
         QTest::newRow("blanks pass") << "   " << 10 << 3 << 1990 << "" << false;
         QTest::newRow("29 Feb 1900") << "A" << 29 << 2 << 1900 << february << true;
         for (int year : {1904, 2000, 2048})
-            QTest::newRow(qPrintable(QString("29 Feb %1").arg(year))) << "A" << 29 << 2 << year << "" << false;
+            QTest::newRow(qPrintable(QString("29 Feb %1").arg(year)))
+                << "A" << 29 << 2 << year << "" << false;
         for (int year : {1901, 2001, 2050})
-            QTest::newRow(qPrintable(QString("29 Feb %1").arg(year))) << "A" << 29 << 2 << year << february << true;
+            QTest::newRow(qPrintable(QString("29 Feb %1").arg(year)))
+                << "A" << 29 << 2 << year << february << true;
         QTest::newRow("30 Feb 2000") << "A" << 30 << 2 << 2000 << february << true;
         QTest::newRow("31 Feb 2048") << "A" << 31 << 2 << 2048 << february << true;
         for (int month : {4, 6, 9, 11})
-            QTest::newRow(qPrintable(QString("31/%1").arg(month))) << "A" << 31 << month << 1980 << thirtyFirst << true;
+            QTest::newRow(qPrintable(QString("31/%1").arg(month)))
+                << "A" << 31 << month << 1980 << thirtyFirst << true;
         QTest::newRow("30 April") << "A" << 30 << 4 << 1980 << "" << false;
         QTest::newRow("31 May") << "A" << 31 << 5 << 1980 << "" << false;
     }
@@ -229,7 +233,8 @@ private slots:
         QFETCH(int, year);
         QFETCH(QString, message);
         QFETCH(bool, icon);
-        for (ReadingKind kind : {ReadingKind::RisingSign, ReadingKind::Midheaven, ReadingKind::Descendant}) {
+        for (ReadingKind kind :
+             {ReadingKind::RisingSign, ReadingKind::Midheaven, ReadingKind::Descendant}) {
             fixture_->platform.messages.clear();
             QWidget* window = open(kind);
             FlushDeletes();
@@ -306,19 +311,32 @@ private slots:
         QTest::addColumn<QString>("band");
         QTest::addColumn<QString>("sign");
         // Aries sun (10 April) through a few bands, and other suns; expected sign per reading.
-        QTest::newRow("rising Aries 8am") << ReadingKind::RisingSign << 10 << 4 << "8am-10am" << "Gemini";
-        QTest::newRow("rising Aries 4am") << ReadingKind::RisingSign << 10 << 4 << "4am-6am" << "Aries";
-        QTest::newRow("rising Leo 10am") << ReadingKind::RisingSign << 1 << 8 << "10am-noon" << "Scorpio";
-        QTest::newRow("rising Pisces 6am") << ReadingKind::RisingSign << 1 << 3 << "6am-8am" << "Aries";
-        QTest::newRow("midheaven Aries 4am") << ReadingKind::Midheaven << 10 << 4 << "4am-6am" << "Capricorn";
-        QTest::newRow("midheaven Leo 10am") << ReadingKind::Midheaven << 1 << 8 << "10am-noon" << "Leo";
-        QTest::newRow("midheaven Pisces 2am") << ReadingKind::Midheaven << 1 << 3 << "2am-4am" << "Scorpio";
-        QTest::newRow("midheaven Cancer 6am") << ReadingKind::Midheaven << 1 << 7 << "6am-8am" << "Taurus";
-        QTest::newRow("descendant Aries 4am") << ReadingKind::Descendant << 10 << 4 << "4am-6am" << "Libra";
-        QTest::newRow("descendant Leo 10am") << ReadingKind::Descendant << 1 << 8 << "10am-noon" << "Taurus";
-        QTest::newRow("descendant Pisces 2am") << ReadingKind::Descendant << 1 << 3 << "2am-4am" << "Leo";
-        QTest::newRow("descendant Cancer 6am") << ReadingKind::Descendant << 1 << 7 << "6am-8am" << "Aquarius";
-        QTest::newRow("descendant Virgo 4pm") << ReadingKind::Descendant << 1 << 9 << "4pm-6pm" << "Virgo";
+        QTest::newRow("rising Aries 8am") << ReadingKind::RisingSign << 10 << 4 << "8am-10am"
+                                          << "Gemini";
+        QTest::newRow("rising Aries 4am") << ReadingKind::RisingSign << 10 << 4 << "4am-6am"
+                                          << "Aries";
+        QTest::newRow("rising Leo 10am") << ReadingKind::RisingSign << 1 << 8 << "10am-noon"
+                                         << "Scorpio";
+        QTest::newRow("rising Pisces 6am") << ReadingKind::RisingSign << 1 << 3 << "6am-8am"
+                                           << "Aries";
+        QTest::newRow("midheaven Aries 4am") << ReadingKind::Midheaven << 10 << 4 << "4am-6am"
+                                             << "Capricorn";
+        QTest::newRow("midheaven Leo 10am") << ReadingKind::Midheaven << 1 << 8 << "10am-noon"
+                                            << "Leo";
+        QTest::newRow("midheaven Pisces 2am") << ReadingKind::Midheaven << 1 << 3 << "2am-4am"
+                                              << "Scorpio";
+        QTest::newRow("midheaven Cancer 6am") << ReadingKind::Midheaven << 1 << 7 << "6am-8am"
+                                              << "Taurus";
+        QTest::newRow("descendant Aries 4am") << ReadingKind::Descendant << 10 << 4 << "4am-6am"
+                                              << "Libra";
+        QTest::newRow("descendant Leo 10am") << ReadingKind::Descendant << 1 << 8 << "10am-noon"
+                                             << "Taurus";
+        QTest::newRow("descendant Pisces 2am") << ReadingKind::Descendant << 1 << 3 << "2am-4am"
+                                               << "Leo";
+        QTest::newRow("descendant Cancer 6am") << ReadingKind::Descendant << 1 << 7 << "6am-8am"
+                                               << "Aquarius";
+        QTest::newRow("descendant Virgo 4pm") << ReadingKind::Descendant << 1 << 9 << "4pm-6pm"
+                                              << "Virgo";
     }
     void readings()
     {
@@ -330,14 +348,14 @@ private slots:
         QWidget* window = open(kind);
         Enter(window, {"ANN LEE", day, month, 1985, band});
         Proceed(window);
-        const ReadingSlot slot = kind == ReadingKind::RisingSign ? ReadingSlot::RisingSignResult
+        const ReadingSlot slot = kind == ReadingKind::RisingSign  ? ReadingSlot::RisingSignResult
                                  : kind == ReadingKind::Midheaven ? ReadingSlot::MidheavenResult
                                                                   : ReadingSlot::DescendantResult;
         QWidget* shown = result(slot);
         QVERIFY(shown && shown->isVisible());
         QVERIFY(!window->parentWidget()->isVisible());
         QVERIFY(!main_->isWelcomeVisible());
-        const char* signLabel = kind == ReadingKind::RisingSign ? "lblYourRisingSign"
+        const char* signLabel = kind == ReadingKind::RisingSign  ? "lblYourRisingSign"
                                 : kind == ReadingKind::Midheaven ? "lblYourMidheavenSign"
                                                                  : "lblYourDescendantSign";
         QCOMPARE(shown->findChild<QLabel*>(signLabel)->text(), sign);
@@ -347,7 +365,8 @@ private slots:
         for (QLabel* label : shown->findChildren<QLabel*>())
             QVERIFY(!label->text().contains("ANN LEE"));
         if (kind != ReadingKind::RisingSign) {
-            const char* description = kind == ReadingKind::Midheaven ? "lblMidheavenDesc" : "lblMoreAboutSign";
+            const char* description =
+                kind == ReadingKind::Midheaven ? "lblMidheavenDesc" : "lblMoreAboutSign";
             QVERIFY(shown->findChild<QLabel*>(description)->text().contains(sign));
         }
 
@@ -413,7 +432,8 @@ private slots:
         QWidget* window = open(ReadingKind::RisingSign);
         Enter(window, {"C", 1, 1, 2000, "noon-2pm"});
         Proceed(window);
-        auto* nature = result(ReadingSlot::RisingSignResult)->findChild<QPlainTextEdit*>("txtYourNature");
+        auto* nature =
+            result(ReadingSlot::RisingSignResult)->findChild<QPlainTextEdit*>("txtYourNature");
         const QString before = nature->toPlainText();
         QTest::mouseClick(nature->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseMove(nature->viewport(), QPoint(30, 20));

@@ -1,7 +1,7 @@
 // The update reminder over a faked clock and settings store, and the real store behind it.
-#include "support/fake_platform.h"
 #include "common/qt_platform.h"
 #include "shell/update_reminder.h"
+#include "support/fake_platform.h"
 
 #include <QLocale>
 #include <QStandardPaths>
@@ -13,7 +13,8 @@ using namespace orbis::testing;
 class ReminderTest : public QObject {
     Q_OBJECT
 
-    const QString download = "https://www.selvane.example/orbis-free-tessary/ssd.php?page=download-web-page";
+    const QString download =
+        "https://www.selvane.example/orbis-free-tessary/ssd.php?page=download-web-page";
     // Some cases read dates as other locales write them; none may leave its locale to the next.
     const QLocale processLocale_;
 
@@ -87,7 +88,8 @@ private slots:
         if (yes)
             expected << "open";
         QCOMPARE(platform.events, expected);
-        QCOMPARE(platform.duration(), writesFail ? QString("2026-10-01T09:00:00") : QString("2026-12-08T10:30:00"));
+        QCOMPARE(platform.duration(),
+                 writesFail ? QString("2026-10-01T09:00:00") : QString("2026-12-08T10:30:00"));
     }
 
     void storedValues_data()
@@ -97,7 +99,8 @@ private slots:
         QTest::addColumn<bool>("rewritten");
         QTest::newRow("ISO, long ago") << "2026-10-01T09:00:00" << true << true;
         QTest::newRow("ISO date only, recent") << "2026-12-01" << false << false;
-        QTest::newRow("earlier release, US form, recent") << "12/1/2026 3:04:05 PM" << false << false;
+        QTest::newRow("earlier release, US form, recent")
+            << "12/1/2026 3:04:05 PM" << false << false;
         QTest::newRow("earlier release, US form, old") << "10/1/2026 3:04:05 PM" << true << true;
         QTest::newRow("earlier release, midnight") << "10/1/2026" << true << true;
         QTest::newRow("unreadable") << "next Tuesday" << false << true;
@@ -137,8 +140,10 @@ private slots:
         platform.application = "RenamedTessary";
         RemindOfUpdate(platform);
         QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(platform.settings.value("RenamedTessary/Settings/Duration"), QString("2026-12-08T10:30:00"));
-        QCOMPARE(platform.settings.value("OrbisFreeTessary/Settings/Duration"), QString("2026-10-01T09:00:00"));
+        QCOMPARE(platform.settings.value("RenamedTessary/Settings/Duration"),
+                 QString("2026-12-08T10:30:00"));
+        QCOMPARE(platform.settings.value("OrbisFreeTessary/Settings/Duration"),
+                 QString("2026-10-01T09:00:00"));
     }
 
     void realStoreRoundTripsByApplicationSectionAndKey()

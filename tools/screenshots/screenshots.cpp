@@ -1,8 +1,8 @@
 // Renders every window of the program to PNG files, for the documentation and for review.
-#include "support/reading_fixture.h"
 #include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
+#include "support/reading_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,7 +30,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     ConfigureApplication(application);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(folder);
 
     testing::ReadingFixture fixture;
@@ -45,11 +46,15 @@ int main(int argc, char* argv[])
         {ReadingKind::Midheaven, "midheaven"},
         {ReadingKind::Descendant, "descendant"},
     };
-    const testing::BirthEntry entry{.name = QStringLiteral("ADA LOVELACE"), .day = 10, .month = 4,
-                                    .year = 1985, .band = QStringLiteral("8am-10am")};
+    const testing::BirthEntry entry{.name = QStringLiteral("ADA LOVELACE"),
+                                    .day = 10,
+                                    .month = 4,
+                                    .year = 1985,
+                                    .band = QStringLiteral("8am-10am")};
     for (const auto& [kind, name] : readings) {
         QWidget* details = fixture.open(kind);
-        Save(details->parentWidget(), folder, QString::fromLatin1(name) + QStringLiteral("-details"));
+        Save(details->parentWidget(), folder,
+             QString::fromLatin1(name) + QStringLiteral("-details"));
         testing::Enter(details, entry);
         details->findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
         QWidget* result = fixture.result(kind);

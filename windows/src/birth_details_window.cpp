@@ -1,12 +1,12 @@
 // The birth-details window: entry, filter, validation and the first steps of every reading.
 #include "windows/birth_details_window.h"
 
+#include "common/engine_text.h"
 #include "common/fonts.h"
+#include "common/form.h"
 #include "common/menus.h"
 #include "common/platform.h"
 #include "common/program_title.h"
-#include "common/form.h"
-#include "common/engine_text.h"
 #include "name_edit.h"
 #include "windows/result_windows.h"
 
@@ -53,8 +53,7 @@ constexpr Typeface kEntryFont{8.25};
 constexpr Typeface kCaptionFont{8.25, true};
 constexpr Typeface kSmallHeadingFont{7.5, true};
 
-template <std::size_t N>
-QStringList ListOf(const std::array<std::string_view, N>& texts)
+template <std::size_t N> QStringList ListOf(const std::array<std::string_view, N>& texts)
 {
     QStringList list;
     for (std::string_view text : texts)
@@ -77,7 +76,8 @@ QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const
 }
 
 // A pick-only list starting at its first entry.
-QComboBox* List(QWidget* parent, const QString& name, const QStringList& entries, const TwipsBox& box)
+QComboBox* List(QWidget* parent, const QString& name, const QStringList& entries,
+                const TwipsBox& box)
 {
     auto* list = Place(new QComboBox(parent), name, box, {.font = kEntryFont});
     list->setEditable(false);
@@ -94,14 +94,17 @@ BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesi
 {
     QWidget* area = client();
     area->setFixedSize(TwipsSize(kLayout.clientWidth, design_.clientHeight));
-    area->setPalette(ColouredPalette(area->palette(), design_.colours.window, design_.colours.inputText));
+    area->setPalette(
+        ColouredPalette(area->palette(), design_.colours.window, design_.colours.inputText));
 
     createTopStrip();
     createEntries(createMiddleArea());
     createButtonsAndOffers();
-    buildMenus(MenuFamily::BirthDetails,
-               {QStringLiteral("mnuFindZodiacRisingSign"), design_.proceedCaption,
-                [this] { cmdProceed_Click(); }, [this] { unload(); }, {}});
+    buildMenus(MenuFamily::BirthDetails, {QStringLiteral("mnuFindZodiacRisingSign"),
+                                          design_.proceedCaption,
+                                          [this] { cmdProceed_Click(); },
+                                          [this] { unload(); },
+                                          {}});
     setDefaultAndCancel(cmdProceed, cmdProceed);
     connect(cmdProceed, &QPushButton::clicked, this, &BirthDetailsWindow::cmdProceed_Click);
     connect(cmdExit, &QPushButton::clicked, this, &BirthDetailsWindow::unload);
@@ -110,14 +113,16 @@ BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesi
 
 void BirthDetailsWindow::createTopStrip()
 {
-    QWidget* strip = Panel(client(), QStringLiteral("Frame2"), kLayout.topStrip, design_.colours.strips);
+    QWidget* strip =
+        Panel(client(), QStringLiteral("Frame2"), kLayout.topStrip, design_.colours.strips);
     addBanner(strip, design_.banner, design_.bannerPoints);
 }
 
 QWidget* BirthDetailsWindow::createMiddleArea()
 {
     const BirthDetailsColours& colours = design_.colours;
-    QWidget* middle = Panel(client(), QStringLiteral("Frame1"), kLayout.middleArea, colours.middleArea);
+    QWidget* middle =
+        Panel(client(), QStringLiteral("Frame1"), kLayout.middleArea, colours.middleArea);
     auto* description = Place(new QLabel(design_.description, middle), QStringLiteral("Label8"),
                               kLayout.description,
                               {.font = kEntryFont,
@@ -125,10 +130,11 @@ QWidget* BirthDetailsWindow::createMiddleArea()
                                .background = colours.window,
                                .filled = true});
     description->setWordWrap(true);
-    Place(new QLabel(design_.heading, middle), QStringLiteral("Label9"), kLayout.heading,
-          {.font = Typeface{9, true}, .text = colours.headingText, .background = colours.middleArea});
-    return Place(new QGroupBox(QStringLiteral("Enter Your Details"), middle), QStringLiteral("Frame3"),
-                 kLayout.details,
+    Place(
+        new QLabel(design_.heading, middle), QStringLiteral("Label9"), kLayout.heading,
+        {.font = Typeface{9, true}, .text = colours.headingText, .background = colours.middleArea});
+    return Place(new QGroupBox(QStringLiteral("Enter Your Details"), middle),
+                 QStringLiteral("Frame3"), kLayout.details,
                  {.font = kCaptionFont,
                   .text = colours.inputText,
                   .background = colours.window,
@@ -137,14 +143,16 @@ QWidget* BirthDetailsWindow::createMiddleArea()
 
 void BirthDetailsWindow::createEntries(QWidget* details)
 {
-    QLabel* nameCaption = Caption(details, QStringLiteral("Label1"), QStringLiteral("Name:-"), kLayout.nameCaption);
+    QLabel* nameCaption =
+        Caption(details, QStringLiteral("Label1"), QStringLiteral("Name:-"), kLayout.nameCaption);
     txtName = Place(new NameEdit(details, [this] { showNotAlphabet(); }), QStringLiteral("txtName"),
                     kLayout.name, {.font = kEntryFont});
-    QLabel* timeCaption =
-        Caption(details, QStringLiteral("Label7"), QStringLiteral("Time Of Birth:-"), kLayout.timeCaption);
+    QLabel* timeCaption = Caption(details, QStringLiteral("Label7"),
+                                  QStringLiteral("Time Of Birth:-"), kLayout.timeCaption);
     cmbTime = List(details, QStringLiteral("cmbTime"), ListOf(BandLabels()), kLayout.time);
 
-    Caption(details, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"), kLayout.dateCaption);
+    Caption(details, QStringLiteral("Label3"), QStringLiteral("Date Of Birth:-"),
+            kLayout.dateCaption);
     QLabel* dayHeading = Caption(details, QStringLiteral("Label4"), QStringLiteral("Date"),
                                  kLayout.dayHeading, kSmallHeadingFont);
     QLabel* monthHeading = Caption(details, QStringLiteral("Label5"), QStringLiteral("Month"),
@@ -193,9 +201,18 @@ const SignPictures& BirthDetailsWindow::IMGSign() const
     return host_.signPictures();
 }
 
-int BirthDetailsWindow::chosenDay() const { return cmbDate->currentIndex() + 1; }
-int BirthDetailsWindow::chosenMonth() const { return cmbMonth->currentIndex() + 1; }
-int BirthDetailsWindow::chosenYear() const { return cmbYear->currentText().toInt(); }
+int BirthDetailsWindow::chosenDay() const
+{
+    return cmbDate->currentIndex() + 1;
+}
+int BirthDetailsWindow::chosenMonth() const
+{
+    return cmbMonth->currentIndex() + 1;
+}
+int BirthDetailsWindow::chosenYear() const
+{
+    return cmbYear->currentText().toInt();
+}
 
 void BirthDetailsWindow::showNotAlphabet()
 {
@@ -231,7 +248,8 @@ void BirthDetailsWindow::cmdProceed_Click()
 {
     if (!ValidateBirthDetails())
         return;
-    BeginReading(host_.readings(), chosenDay(), chosenMonth(), cmbTime->currentText().toStdString());
+    BeginReading(host_.readings(), chosenDay(), chosenMonth(),
+                 cmbTime->currentText().toStdString());
     ShowResult(host_, *this);
 }
 

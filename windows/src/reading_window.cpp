@@ -76,7 +76,8 @@ void ReadingWindow::addPromotionalLabels(QWidget* parent, const TwipsBox& box,
                 [this, page] { OpenWebPage(host_.platform(), page); });
         return label;
     };
-    LinkLabel* fullBrand = make(QStringLiteral("lblFullBrand"), kFullBrandText, WebPage::FullyBranded);
+    LinkLabel* fullBrand =
+        make(QStringLiteral("lblFullBrand"), kFullBrandText, WebPage::FullyBranded);
     LinkLabel* coBrand = make(QStringLiteral("lblCobrand"), kCoBrandText, WebPage::CoBrand);
     (coBrandInFront ? coBrand : fullBrand)->raise();
 }

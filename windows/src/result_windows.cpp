@@ -21,8 +21,11 @@ ResultWindow::ResultWindow(ReadingHost& host, BirthDetailsWindow& details,
 
 void ResultWindow::finishButtons(QPushButton* back, QPushButton* exit)
 {
-    buildMenus(MenuFamily::Result, {QStringLiteral("mnuFileBack"), QStringLiteral("&Back"),
-                                    [this] { cmdBack_Click(); }, [this] { cmdExit_Click(); }, {}});
+    buildMenus(MenuFamily::Result, {QStringLiteral("mnuFileBack"),
+                                    QStringLiteral("&Back"),
+                                    [this] { cmdBack_Click(); },
+                                    [this] { cmdExit_Click(); },
+                                    {}});
     setDefaultAndCancel(exit, exit);
     connect(back, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &ResultWindow::cmdExit_Click);

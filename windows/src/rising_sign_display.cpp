@@ -51,27 +51,29 @@ constexpr struct {
     TwipsBox back{.left = 9120, .top = 195, .width = 1260, .height = 465};
 } kLayout{};
 
-// A caption, then its value label, row by row; the rising sign's value stands out.
-struct AttributeRow {
+// The attribute block row by row: a caption above its value, in the left and the right column.
+struct Attribute {
     const char* captionName;
     const char* caption;
     const char* valueName;
 };
-constexpr AttributeRow kLeftColumn[] = {
-    {"Label18", "Your Rising Sign", "lblYourRisingSign"},
-    {"Label15", "Your Element", "lblYourElement"},
-    {"Label12", "Your Lucky Days", "lblYourLuckyDays"},
-    {"Label14", "Your Sign Color", "lblYourSignColor"},
-    {"Label16", "Your Symbol", "lblYourSymbol"},
-    {"Label13", "Your Type of Sign", "lblYourTypeofSign"},
+struct AttributeRow {
+    Attribute left;
+    Attribute right;
 };
-constexpr AttributeRow kRightColumn[] = {
-    {"Label19", "Your Sun Sign", "lblYourSunSign"},
-    {"Label10", "Your Lucky Direction", "lblYourLuckyDirection"},
-    {"Label9", "Your Lucky Colors", "lblYourLuckyColors"},
-    {"Label8", "Your Lucky Gemstone", "lblYourLuckyGemstone"},
-    {"Label17", "Your Ruling Planet", "lblYourRulingPlanet"},
-    {"Label11", "Your Lucky Numbers", "lblYourLuckyNumbers"},
+constexpr AttributeRow kAttributeRows[] = {
+    {{"Label18", "Your Rising Sign", "lblYourRisingSign"},
+     {"Label19", "Your Sun Sign", "lblYourSunSign"}},
+    {{"Label15", "Your Element", "lblYourElement"},
+     {"Label10", "Your Lucky Direction", "lblYourLuckyDirection"}},
+    {{"Label12", "Your Lucky Days", "lblYourLuckyDays"},
+     {"Label9", "Your Lucky Colors", "lblYourLuckyColors"}},
+    {{"Label14", "Your Sign Color", "lblYourSignColor"},
+     {"Label8", "Your Lucky Gemstone", "lblYourLuckyGemstone"}},
+    {{"Label16", "Your Symbol", "lblYourSymbol"},
+     {"Label17", "Your Ruling Planet", "lblYourRulingPlanet"}},
+    {{"Label13", "Your Type of Sign", "lblYourTypeofSign"},
+     {"Label11", "Your Lucky Numbers", "lblYourLuckyNumbers"}},
 };
 
 struct TopicPlace {
@@ -82,7 +84,8 @@ struct TopicPlace {
 };
 constexpr TopicPlace kTopics[] = {
     {"Label7", "Your Looks", "txtYourLooks", kLayout.looks},
-    {"Label4", "Your Love and Domestic Life", "txtYourLoveandDomesticLife", kLayout.loveAndDomesticLife},
+    {"Label4", "Your Love and Domestic Life", "txtYourLoveandDomesticLife",
+     kLayout.loveAndDomesticLife},
     {"Label2", "Your Health", "txtYourHealth", kLayout.health},
     {"Label5", "Your Career and Finance", "txtYourCareerandFinance", kLayout.careerAndFinance},
     {"Label6", "Your Nature", "txtYourNature", kLayout.nature},
@@ -124,14 +127,16 @@ QLabel* RisingSignDisplay::addCaption(QWidget* content, const char* name, const 
 
 void RisingSignDisplay::createAttributeBlock(QWidget* content)
 {
-    for (int row = 0; row < 6; ++row) {
-        const double top = kLayout.firstRowTop + row * kLayout.rowHeight;
-        for (const auto& [pair, left] : {std::pair{kLeftColumn[row], kLayout.leftColumn},
-                                         std::pair{kRightColumn[row], kLayout.rightColumn}}) {
-            QLabel* caption = addCaption(
-                content, pair.captionName, pair.caption,
-                {.left = left, .top = top, .width = kLayout.columnWidth, .height = kLayout.captionHeight});
-            auto* value = Place(new QLabel(content), QString::fromLatin1(pair.valueName),
+    double top = kLayout.firstRowTop;
+    for (const AttributeRow& row : kAttributeRows) {
+        for (const auto& [attribute, left] :
+             {std::pair{row.left, kLayout.leftColumn}, std::pair{row.right, kLayout.rightColumn}}) {
+            QLabel* caption = addCaption(content, attribute.captionName, attribute.caption,
+                                         {.left = left,
+                                          .top = top,
+                                          .width = kLayout.columnWidth,
+                                          .height = kLayout.captionHeight});
+            auto* value = Place(new QLabel(content), QString::fromLatin1(attribute.valueName),
                                 {.left = left,
                                  .top = top + kLayout.valueOffset,
                                  .width = kLayout.columnWidth,
@@ -140,6 +145,7 @@ void RisingSignDisplay::createAttributeBlock(QWidget* content)
             // Read out as what it shows, with its caption as the description.
             value->setAccessibleDescription(caption->text());
         }
+        top += kLayout.rowHeight;
     }
     value(QStringLiteral("lblYourRisingSign"))->setFont(Verdana(9, true));
 

@@ -1,4 +1,5 @@
-// The one seam between the program and the desktop: messages, browser, settings, lock, clock, screen.
+// The one seam between the program and the desktop: messages, browser, settings, lock, clock,
+// screen.
 #pragma once
 
 #include <QDateTime>

@@ -5,7 +5,13 @@
 
 namespace orbis {
 
-inline QString ProgramTitle() { return QStringLiteral("Orbis Tessary"); }
-inline QString ProgramCaption() { return QStringLiteral("Orbis Tessary v1.20"); }
+inline QString ProgramTitle()
+{
+    return QStringLiteral("Orbis Tessary");
+}
+inline QString ProgramCaption()
+{
+    return QStringLiteral("Orbis Tessary v1.20");
+}
 
 } // namespace orbis

@@ -1,4 +1,5 @@
-// A platform for tests: messages answered at once, pages and settings recorded, clock and screen set.
+// A platform for tests: messages answered at once, pages and settings recorded, clock and screen
+// set.
 #pragma once
 
 #include "common/platform.h"
@@ -19,8 +20,8 @@ struct ShownMessage {
 
 class FakePlatform final : public Platform {
 public:
-    MessageAnswer showMessage(QWidget*, const QString& text, const QString& title,
-                              MessageIcon icon, MessageButtons buttons) override
+    MessageAnswer showMessage(QWidget*, const QString& text, const QString& title, MessageIcon icon,
+                              MessageButtons buttons) override
     {
         messages.append({text, title, icon, buttons});
         events.append(QStringLiteral("message"));
@@ -62,8 +63,14 @@ public:
     double screenWidthTwips() override { return screenWidth; }
     QString applicationName() override { return application; }
 
-    QString duration() const { return settings.value(application + QStringLiteral("/Settings/Duration")); }
-    void setDuration(const QString& value) { settings[application + QStringLiteral("/Settings/Duration")] = value; }
+    QString duration() const
+    {
+        return settings.value(application + QStringLiteral("/Settings/Duration"));
+    }
+    void setDuration(const QString& value)
+    {
+        settings[application + QStringLiteral("/Settings/Duration")] = value;
+    }
 
     QList<ShownMessage> messages;
     QList<MessageAnswer> answers;

@@ -17,8 +17,7 @@ inline void FlushDeletes()
 }
 
 // The element `index` of a control array (widgets sharing one objectName).
-template <typename T>
-T* Element(QWidget* root, const QString& name, int index)
+template <typename T> T* Element(QWidget* root, const QString& name, int index)
 {
     for (T* widget : root->findChildren<T*>(name)) {
         if (widget->property("index").toInt() == index)

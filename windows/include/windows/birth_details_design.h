@@ -22,9 +22,9 @@ struct BirthDetailsColours {
 // Where Exit and the two offers sit: together on a strip at the bottom, or (midheaven) Exit on a
 // short strip over the top strip and the offers on the window below Proceed.
 struct BirthDetailsFoot {
-    TwipsBox exitStrip;      // Frame5
-    TwipsBox exit;           // in Frame5
-    TwipsBox promotions;     // in Frame5, or on the window
+    TwipsBox exitStrip;  // Frame5
+    TwipsBox exit;       // in Frame5
+    TwipsBox promotions; // in Frame5, or on the window
     bool promotionsOnStrip;
 };
 

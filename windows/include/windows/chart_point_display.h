@@ -61,7 +61,8 @@ struct ChartPointDesign {
 class ChartPointDisplay : public ResultWindow {
     Q_OBJECT
 public:
-    ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& details, const ChartPointDesign& design);
+    ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& details,
+                      const ChartPointDesign& design);
 
     void fill() override;
 
