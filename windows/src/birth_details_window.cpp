@@ -100,14 +100,14 @@ BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesi
     createTopStrip();
     createEntries(createMiddleArea());
     createButtonsAndOffers();
-    buildMenus(MenuFamily::BirthDetails, {QStringLiteral("mnuFindZodiacRisingSign"),
-                                          design_.proceedCaption,
-                                          [this] { cmdProceed_Click(); },
-                                          [this] { unload(); },
-                                          {}});
-    setDefaultAndCancel(cmdProceed, cmdProceed);
-    connect(cmdProceed, &QPushButton::clicked, this, &BirthDetailsWindow::cmdProceed_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &BirthDetailsWindow::unload);
+    finishWindow(MenuFamily::BirthDetails,
+                 {.firstItemName = QStringLiteral("mnuFindZodiacRisingSign"),
+                  .firstCaption = design_.proceedCaption,
+                  .firstButton = cmdProceed,
+                  .first = [this] { cmdProceed_Click(); },
+                  .exitButton = cmdExit,
+                  .exit = [this] { unload(); }},
+                 cmdProceed);
     setFocusProxy(txtName);
 }
 

@@ -39,16 +39,17 @@ ReadingWindow::ReadingWindow(ReadingHost& host, const QString& objectName, const
     layout->addWidget(client_);
 }
 
-void ReadingWindow::buildMenus(MenuFamily family, MenuCommands commands)
+void ReadingWindow::finishWindow(MenuFamily family, const FileCommands& commands,
+                                 QPushButton* defaultAndCancel)
 {
-    commands.about = [this] { host_.showAbout(this); };
-    menuBarActions_ = BuildMenuBar(this, family, commands, host_.platform());
-}
-
-void ReadingWindow::setDefaultAndCancel(QPushButton* defaultButton, QPushButton* cancelButton)
-{
-    defaultButton_ = defaultButton;
-    cancelButton_ = cancelButton;
+    menuBarActions_ = BuildMenuBar(this, family,
+                                   {commands.firstItemName, commands.firstCaption, commands.first,
+                                    commands.exit, [this] { host_.showAbout(this); }},
+                                   host_.platform());
+    defaultButton_ = defaultAndCancel;
+    cancelButton_ = defaultAndCancel;
+    connect(commands.firstButton, &QPushButton::clicked, this, commands.first);
+    connect(commands.exitButton, &QPushButton::clicked, this, commands.exit);
 }
 
 LinkLabel* ReadingWindow::addBanner(QWidget* strip, const TwipsBox& box, double points)

@@ -21,14 +21,14 @@ ResultWindow::ResultWindow(ReadingHost& host, BirthDetailsWindow& details,
 
 void ResultWindow::finishButtons(QPushButton* back, QPushButton* exit)
 {
-    buildMenus(MenuFamily::Result, {QStringLiteral("mnuFileBack"),
-                                    QStringLiteral("&Back"),
-                                    [this] { cmdBack_Click(); },
-                                    [this] { cmdExit_Click(); },
-                                    {}});
-    setDefaultAndCancel(exit, exit);
-    connect(back, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
-    connect(exit, &QPushButton::clicked, this, &ResultWindow::cmdExit_Click);
+    finishWindow(MenuFamily::Result,
+                 {.firstItemName = QStringLiteral("mnuFileBack"),
+                  .firstCaption = QStringLiteral("&Back"),
+                  .firstButton = back,
+                  .first = [this] { cmdBack_Click(); },
+                  .exitButton = exit,
+                  .exit = [this] { cmdExit_Click(); }},
+                 exit);
     setFocusProxy(exit);
 }
 

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 class QAction;
 class QPushButton;
 class QMdiSubWindow;
@@ -31,9 +33,17 @@ public:
     void unload();
 
 protected:
-    void buildMenus(MenuFamily family, MenuCommands commands);
-    // Enter presses the focused button or else the default one; Escape the cancel one.
-    void setDefaultAndCancel(QPushButton* defaultButton, QPushButton* cancelButton);
+    // The File menu's first item and Exit, each with its button, the menus, and the button that
+    // Enter and Escape press.
+    struct FileCommands {
+        QString firstItemName;
+        QString firstCaption;
+        QPushButton* firstButton;
+        std::function<void()> first;
+        QPushButton* exitButton;
+        std::function<void()> exit;
+    };
+    void finishWindow(MenuFamily family, const FileCommands& commands, QPushButton* defaultAndCancel);
     // The one-line forum banner on a strip, in the strip's text colour; it opens the home page.
     LinkLabel* addBanner(QWidget* strip, const TwipsBox& box, double points = 9.75);
     // lblFullBrand and lblCobrand on one spot over `background`; only the one in front is seen
