@@ -205,8 +205,10 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 
 MainWindow::~MainWindow()
 {
-    // The reading windows go first, while everything they call back into still stands.
+    // The reading windows go first, while everything they call back into still stands; the focus
+    // moves as widgets go, and must not call back into a window half taken down.
     ending_ = true;
+    QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     mdiArea_->disconnect(this);
     for (QPointer<QMdiSubWindow>& window : readingWindows_)
         delete window;
