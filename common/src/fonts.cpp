@@ -21,10 +21,14 @@ void RegisterFontSubstitutes()
 
 QPalette ColouredPalette(QPalette palette, const QColor& background, const QColor& text)
 {
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
+    if (background.isValid()) {
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, background);
+    }
+    if (text.isValid()) {
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, text);
+    }
     return palette;
 }
 

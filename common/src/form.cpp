@@ -16,17 +16,9 @@ void Place(QWidget* widget, const QString& name, const TwipsBox& box, const Look
     if (look.font)
         widget->setFont(Verdana(look.font->points, look.font->bold, look.font->underline));
     if (look.text.isValid() || look.background.isValid() || look.face.isValid()) {
-        QPalette palette = widget->palette();
-        if (look.background.isValid()) {
-            for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-                palette.setColor(role, look.background);
-        }
+        QPalette palette = ColouredPalette(widget->palette(), look.background, look.text);
         if (look.face.isValid())
             palette.setColor(QPalette::Button, look.face);
-        if (look.text.isValid()) {
-            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-                palette.setColor(role, look.text);
-        }
         widget->setPalette(palette);
     }
     if (look.filled)

@@ -92,10 +92,8 @@ QComboBox* List(QWidget* parent, const QString& name, const QStringList& entries
 BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesign& design)
     : ReadingWindow(host, design.objectName, design.caption), design_(design)
 {
-    QWidget* area = client();
-    area->setFixedSize(TwipsSize(kLayout.clientWidth, design_.clientHeight));
-    area->setPalette(
-        ColouredPalette(area->palette(), design_.colours.window, design_.colours.inputText));
+    setUpClient(kLayout.clientWidth, design_.clientHeight, design_.colours.window,
+                design_.colours.inputText);
 
     createTopStrip();
     createEntries(createMiddleArea());

@@ -106,9 +106,8 @@ ChartPointDisplay::ChartPointDisplay(ReadingHost& host, BirthDetailsWindow& deta
                                      const ChartPointDesign& design)
     : ResultWindow(host, details, design.objectName, design.caption), design_(design)
 {
-    QWidget* area = client();
-    area->setFixedSize(TwipsSize(design_.layout.clientWidth, design_.layout.clientHeight));
-    area->setPalette(ColouredPalette(area->palette(), design_.colours.window, colours::DarkRed));
+    setUpClient(design_.layout.clientWidth, design_.layout.clientHeight, design_.colours.window,
+                colours::DarkRed);
 
     createStrips();
     createResult();

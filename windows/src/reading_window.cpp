@@ -2,6 +2,7 @@
 #include "windows/reading_window.h"
 
 #include "common/colours.h"
+#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"
@@ -46,10 +47,16 @@ void ReadingWindow::finishWindow(MenuFamily family, const FileCommands& commands
                                    {commands.firstItemName, commands.firstCaption, commands.first,
                                     commands.exit, [this] { host_.showAbout(this); }},
                                    host_.platform());
-    defaultButton_ = defaultAndCancel;
-    cancelButton_ = defaultAndCancel;
+    defaultAndCancel_ = defaultAndCancel;
     connect(commands.firstButton, &QPushButton::clicked, this, commands.first);
     connect(commands.exitButton, &QPushButton::clicked, this, commands.exit);
+}
+
+void ReadingWindow::setUpClient(double width, double height, const QColor& background,
+                                const QColor& text)
+{
+    client_->setFixedSize(TwipsSize(width, height));
+    client_->setPalette(ColouredPalette(client_->palette(), background, text));
 }
 
 LinkLabel* ReadingWindow::addBanner(QWidget* strip, const TwipsBox& box, double points)
@@ -105,13 +112,13 @@ void ReadingWindow::unload()
 
 void ReadingWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && cancelButton_) {
-        cancelButton_->click();
+    if (event->key() == Qt::Key_Escape && defaultAndCancel_) {
+        defaultAndCancel_->click();
         return;
     }
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && defaultButton_) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && defaultAndCancel_) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : defaultButton_)->click();
+        (focused ? focused : defaultAndCancel_)->click();
         return;
     }
     QWidget::keyPressEvent(event);

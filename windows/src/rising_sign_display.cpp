@@ -99,13 +99,11 @@ RisingSignDisplay::RisingSignDisplay(ReadingHost& host, BirthDetailsWindow& deta
     : ResultWindow(host, details, QStringLiteral("frmRisingSignDisplay"),
                    QStringLiteral("Orbis Zodiac Rising Sign"))
 {
-    QWidget* area = client();
-    area->setFixedSize(TwipsSize(kLayout.clientWidth, kLayout.clientHeight));
-    area->setPalette(ColouredPalette(area->palette(), colours::SeaBlue, colours::DarkRed));
+    setUpClient(kLayout.clientWidth, kLayout.clientHeight, colours::SeaBlue, colours::DarkRed);
 
-    QWidget* top = Panel(area, QStringLiteral("Frame2"), kLayout.topStrip, colours::Wine);
+    QWidget* top = Panel(client(), QStringLiteral("Frame2"), kLayout.topStrip, colours::Wine);
     addBanner(top, kLayout.banner);
-    QWidget* content = Panel(area, QStringLiteral("Frame1"), kLayout.content, colours::SeaBlue);
+    QWidget* content = Panel(client(), QStringLiteral("Frame1"), kLayout.content, colours::SeaBlue);
     createAttributeBlock(content);
     createTopicBoxes(content);
     createButtonsAndOffers();

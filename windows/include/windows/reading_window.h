@@ -33,6 +33,8 @@ public:
     void unload();
 
 protected:
+    // The area the design measures: its size in twips and the colours its controls inherit.
+    void setUpClient(double width, double height, const QColor& background, const QColor& text);
     // The File menu's first item and Exit, each with its button, the menus, and the button that
     // Enter and Escape press.
     struct FileCommands {
@@ -43,7 +45,8 @@ protected:
         QPushButton* exitButton;
         std::function<void()> exit;
     };
-    void finishWindow(MenuFamily family, const FileCommands& commands, QPushButton* defaultAndCancel);
+    void finishWindow(MenuFamily family, const FileCommands& commands,
+                      QPushButton* defaultAndCancel);
     // The one-line forum banner on a strip, in the strip's text colour; it opens the home page.
     LinkLabel* addBanner(QWidget* strip, const TwipsBox& box, double points = 9.75);
     // lblFullBrand and lblCobrand on one spot over `background`; only the one in front is seen
@@ -63,8 +66,8 @@ protected:
 private:
     QWidget* client_ = nullptr;
     QList<QAction*> menuBarActions_;
-    QPushButton* defaultButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
+    // Enter presses it unless another button has the focus; Escape always.
+    QPushButton* defaultAndCancel_ = nullptr;
 };
 
 } // namespace orbis
