@@ -12,6 +12,16 @@ PROGRAM = "OrbisFreeTessary"
 MAIN_CAPTION = "Orbis Tessary v1.20"
 MESSAGE_CAPTION = "Orbis Tessary"
 
+# Roles by their constants: their names change between AT-SPI releases ("push button" became
+# "button" in 2.56).
+FRAME = pyatspi.ROLE_FRAME
+BUTTON = pyatspi.ROLE_PUSH_BUTTON
+LABEL = pyatspi.ROLE_LABEL
+TEXT = pyatspi.ROLE_TEXT
+COMBO_BOX = pyatspi.ROLE_COMBO_BOX
+MENU_BAR = pyatspi.ROLE_MENU_BAR
+MENU_ITEM = pyatspi.ROLE_MENU_ITEM
+
 
 def showing(node):
     try:
@@ -59,7 +69,7 @@ def matching(root, role, name=None, prefix=None):
     found = []
     for node in walk(root):
         try:
-            if node.getRoleName() != role or not showing(node):
+            if node.getRole() != role or not showing(node):
                 continue
             if name is not None and node.name != name:
                 continue
@@ -136,23 +146,23 @@ def text_of(node):
 def menu_bar_items(frame):
     """Names of the items on the frame's own menu bar (not those of its popups)."""
     for child in frame:
-        if child is not None and child.getRoleName() == "menu bar":
+        if child is not None and child.getRole() == MENU_BAR:
             return [item.name for item in child if item is not None]
     return []
 
 
 def help_menu_open(app, seconds=3):
     """A showing popup with About Software in it: the Help menu is open."""
-    return find(app, "menu item", "About Software", seconds=seconds) is not None
+    return find(app, MENU_ITEM, "About Software", seconds=seconds) is not None
 
 
 # The main window's strips, by the role and name (or name prefix) a screen reader gives them.
 STRIP_CONTROLS = [
-    ("push button", "Zodiac Rising Sign", None),
-    ("push button", "Descendant Astrology", None),
-    ("push button", "Midheaven Astrology", None),
-    ("label", None, "Home Business Opportunity"),
-    ("push button", "Exit", None),
+    (BUTTON, "Zodiac Rising Sign", None),
+    (BUTTON, "Descendant Astrology", None),
+    (BUTTON, "Midheaven Astrology", None),
+    (LABEL, None, "Home Business Opportunity"),
+    (BUTTON, "Exit", None),
 ]
 
 
@@ -162,12 +172,13 @@ def strip_control(main, role, name, prefix):
 
 
 def describe(role, name, prefix):
+    role = getattr(role, "value_nick", role)
     return f"{role} {name!r}" if name is not None else f"{role} {prefix + '…'!r}"
 
 
 def window_of(node):
     """The frame a control sits in."""
-    while node is not None and node.getRoleName() != "frame":
+    while node is not None and node.getRole() != FRAME:
         node = node.parent
     return node
 
@@ -175,14 +186,14 @@ def window_of(node):
 def rising_result(main, seconds=5):
     """The rising sign result's frame, found by its caption label: a child window that does not
     fit the MDI area reads as not showing, its controls still do."""
-    caption = find(main, "label", "Your Rising Sign", seconds=seconds)
+    caption = find(main, LABEL, "Your Rising Sign", seconds=seconds)
     return window_of(caption) if caption is not None else None
 
 
 def result_values(main):
     """Sun sign, rising sign and symbol as the rising sign result reads them."""
     values = {}
-    for node in matching(main, "label"):
+    for node in matching(main, LABEL):
         if node.description in ("Your Sun Sign", "Your Rising Sign", "Your Symbol"):
             values[node.description] = node.name
     return values

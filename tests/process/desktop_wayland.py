@@ -8,7 +8,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe, extents, find,
+from desktop import (BUTTON, FRAME, LABEL, TEXT, MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe, extents, find,
                      find_app, gone, inside, menu_bar_items, poll, press, result_values,
                      rising_result, strip_control)
 
@@ -21,7 +21,7 @@ time.sleep(3)
 if not expect(alive(pid), f"{width}x{height}: the program is still running 3 s after start"):
     checks.finish()
 app = find_app(seconds=10)
-main = find(app, "frame", MAIN_CAPTION, seconds=10) if app else None
+main = find(app, FRAME, MAIN_CAPTION, seconds=10) if app else None
 if not expect(main is not None, f"main window {MAIN_CAPTION!r} on the accessibility bus"):
     checks.finish()
 
@@ -37,14 +37,14 @@ for role, name, prefix in STRIP_CONTROLS:
            f"strip control {describe(role, name, prefix)} {box} lies inside the window {frame}")
 
 print("# a whole reading through the accessibility actions")
-option = find(main, "push button", "Zodiac Rising Sign", seconds=2)
+option = find(main, BUTTON, "Zodiac Rising Sign", seconds=2)
 if option:
     press(option)
-name = find(main, "text", "Name:-")
+name = find(main, TEXT, "Name:-")
 if expect(name is not None, "'Zodiac Rising Sign' opens the birth details with the name box"):
     name.queryEditableText().setTextContents("ADA")
     expect(poll(lambda: name.queryText().getText(0, -1) == "ADA", 2), "the name box takes 'ADA'")
-    proceed = find(main, "push button", "Find My Zodiac Rising Sign", seconds=2)
+    proceed = find(main, BUTTON, "Find My Zodiac Rising Sign", seconds=2)
     if proceed:
         press(proceed)
     result = rising_result(main)
@@ -52,10 +52,10 @@ if expect(name is not None, "'Zodiac Rising Sign' opens the birth details with t
     wanted = {"Your Sun Sign": "Capricorn", "Your Rising Sign": "Capricorn",
               "Your Symbol": "The Crocodile"}
     expect(found == wanted, f"1 January, 4am-6am reads Capricorn, Capricorn, The Crocodile (reads {found})")
-    exit_button = find(result, "push button", "Exit", seconds=2) if result else None
+    exit_button = find(result, BUTTON, "Exit", seconds=2) if result else None
     if exit_button:
         press(exit_button)
-    expect(result is not None and gone(main, "label", "Your Rising Sign"), "the result's Exit closes the result")
+    expect(result is not None and gone(main, LABEL, "Your Rising Sign"), "the result's Exit closes the result")
     items = poll(lambda: {"File", "Help"} <= set(menu_bar_items(main)) and menu_bar_items(main), 2)
     expect(items, f"after Exit the menu bar holds File and Help (holds {menu_bar_items(main)})")
 

@@ -10,7 +10,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (MAIN_CAPTION, MESSAGE_CAPTION, STRIP_CONTROLS, Checks,
+from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, TEXT, MAIN_CAPTION, MESSAGE_CAPTION, STRIP_CONTROLS, Checks,
                      alive, describe, extents, find, find_app, find_labelled, focused, gone,
                      help_menu_open, inside, menu_bar_items, poll, press, result_values, rising_result,
                      strip_control)
@@ -102,14 +102,14 @@ def own_primary(text):
 def tab_to(root, role, name, limit=20):
     for _ in range(limit):
         node = focused(root)
-        if node is not None and node.getRoleName() == role and node.name == name:
+        if node is not None and node.getRole() == role and node.name == name:
             return True
         keys("Tab")
     return False
 
 
 app = find_app()
-main = find(app, "frame", MAIN_CAPTION, seconds=20) if app else None
+main = find(app, FRAME, MAIN_CAPTION, seconds=20) if app else None
 if not expect(main is not None, f"main window {MAIN_CAPTION!r} on the accessibility bus"):
     checks.finish()
 main_window = window_captioned(MAIN_CAPTION)
@@ -146,15 +146,15 @@ LISTS = ("Time Of Birth:-", "Date", "Month")
 
 def reading_by_keys(name, downs, entries, signs, empty_name_first):
     activate(main_window)
-    expect(tab_to(main, "push button", "Zodiac Rising Sign"), "Tab reaches 'Zodiac Rising Sign'")
+    expect(tab_to(main, BUTTON, "Zodiac Rising Sign"), "Tab reaches 'Zodiac Rising Sign'")
     keys("space")
-    name_box = find(main, "text", "Name:-")
+    name_box = find(main, TEXT, "Name:-")
     if not expect(name_box is not None, "Space opens the birth details with the name box"):
         return False
     if empty_name_first:
         keys("alt+r")
         box = window_captioned(MESSAGE_CAPTION, besides=(main_window,))
-        expect(find(app, "label", "Please Enter Your Name !", seconds=3) is not None,
+        expect(find(app, LABEL, "Please Enter Your Name !", seconds=3) is not None,
                "Alt+R with no name asks for the name")
         expect_captions(box, MESSAGE_CAPTION, "message box")
         keys("Return")
@@ -163,7 +163,7 @@ def reading_by_keys(name, downs, entries, signs, empty_name_first):
     for count in downs:
         keys("Tab", *["Down"] * count)
     for label, entry in zip(LISTS, entries):
-        combo = find_labelled(main, "combo box", label, seconds=2)
+        combo = find_labelled(main, COMBO_BOX, label, seconds=2)
         expect(combo is not None and combo.name == entry,
                f"the list {label!r} shows {entry!r} (shows {combo.name if combo else None!r})")
     keys("alt+r")
@@ -185,10 +185,10 @@ print("# a whole reading by keys; Exit; the menus after it")
 first = READINGS[0]
 if reading_by_keys(*first, empty_name_first=True):
     result = rising_result(main, seconds=2)
-    exit_button = find(result, "push button", "Exit", seconds=2)
+    exit_button = find(result, BUTTON, "Exit", seconds=2)
     if exit_button:
         press(exit_button)
-    expect(gone(main, "label", "Your Rising Sign"), "the result's Exit closes the result")
+    expect(gone(main, LABEL, "Your Rising Sign"), "the result's Exit closes the result")
     items = poll(lambda: {"File", "Help"} <= set(menu_bar_items(main)) and menu_bar_items(main), 2)
     expect(items, f"after Exit the menu bar holds File and Help (holds {menu_bar_items(main)})")
     activate(main_window)
@@ -200,7 +200,7 @@ if reading_by_keys(*first, empty_name_first=True):
 print("# the primary selection, and Alt+E in the result")
 second = READINGS[1]
 if reading_by_keys(*second, empty_name_first=False):
-    box = find(main, "text", "Your Looks", seconds=3)
+    box = find(main, TEXT, "Your Looks", seconds=3)
     where = extents(box) if box else None
     if expect(where is not None and inside(where, screen), f"topic box 'Your Looks' {where} on the screen"):
         x, y, w, h = where
@@ -237,9 +237,9 @@ if reading_by_keys(*second, empty_name_first=False):
     # once no reading window is left.
     activate(main_window)
     keys("alt+e")
-    expect(gone(main, "label", "Your Rising Sign", seconds=3), "Alt+E in the result closes it")
+    expect(gone(main, LABEL, "Your Rising Sign", seconds=3), "Alt+E in the result closes it")
     time.sleep(1.5)
-    expect(alive(pid) and find(main, "frame", MAIN_CAPTION, seconds=2) is not None,
+    expect(alive(pid) and find(main, FRAME, MAIN_CAPTION, seconds=2) is not None,
            "after Alt+E in the result the program runs on with its main window")
     keys("alt+e")
     expect(poll(lambda: not alive(pid), 5), "with no reading window left, Alt+E ends the program")
