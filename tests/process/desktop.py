@@ -7,6 +7,7 @@ import os
 import time
 
 import pyatspi
+from gi.repository import Atspi
 
 PROGRAM = "OrbisFreeTessary"
 MAIN_CAPTION = "Orbis Tessary v1.20"
@@ -172,7 +173,7 @@ def strip_control(main, role, name, prefix):
 
 
 def describe(role, name, prefix):
-    role = getattr(role, "value_nick", role)
+    role = Atspi.role_get_name(role)
     return f"{role} {name!r}" if name is not None else f"{role} {prefix + '…'!r}"
 
 
