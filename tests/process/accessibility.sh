@@ -2,6 +2,8 @@
 # Runs the program on a real accessibility bus under Xvfb and reads it with accessibility.py.
 # Usage: accessibility.sh PROGRAM
 set -euo pipefail
+source "$(dirname "$0")/require.sh"
+require xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
 program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 

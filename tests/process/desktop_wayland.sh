@@ -3,6 +3,8 @@
 # desktop_wayland.py.
 # Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM   (runs inside its own dbus-run-session)
 set -euo pipefail
+source "$(dirname "$0")/require.sh"
+require weston dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
 size=$1
 program=$(readlink -f "$2")
 here=$(cd "$(dirname "$0")" && pwd)

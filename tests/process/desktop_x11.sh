@@ -3,6 +3,8 @@
 # read by desktop_x11.py.
 # Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM   (runs inside its own xvfb-run)
 set -euo pipefail
+source "$(dirname "$0")/require.sh"
+require xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi openbox xdotool xprop xwininfo xclip
 size=$1
 program=$(readlink -f "$2")
 here=$(cd "$(dirname "$0")" && pwd)

@@ -3,6 +3,8 @@
 # file that cannot be used does not stop the program.
 # Usage: settings.sh PROGRAM   (runs inside its own xvfb-run)
 set -euo pipefail
+source "$(dirname "$0")/require.sh"
+require xvfb-run xdotool
 program=$(readlink -f "$1")
 
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then

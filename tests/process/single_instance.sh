@@ -3,6 +3,8 @@
 # and of copies started at the same instant exactly one runs.
 # Usage: single_instance.sh PROGRAM   (runs inside its own xvfb-run)
 set -euo pipefail
+source "$(dirname "$0")/require.sh"
+require xvfb-run xdotool
 program=$(readlink -f "$1")
 
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then
