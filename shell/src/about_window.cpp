@@ -7,10 +7,10 @@
 #include "common/link_label.h"
 #include "common/platform.h"
 #include "common/program_title.h"
+#include "common/vector_drawn.h"
 #include "common/web_pages.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -56,8 +56,8 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
     setPalette(ColouredPalette(palette(), colours::Black, colours::White));
 
     auto* icon = Place(new QLabel(this), QStringLiteral("Picture1"), kLayout.icon);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/orbis-tessary.svg"))
-                        .pixmap(icon->size(), devicePixelRatioF()));
+    icon->setPixmap(VectorDrawnPixmap(QStringLiteral(":/icons/orbis-tessary.svg"), icon->size(),
+                                      devicePixelRatioF()));
     icon->setAccessibleName(QStringLiteral("Program icon"));
 
     Place(new QLabel(ProgramCaption(), this), QStringLiteral("Label2"), kLayout.title,

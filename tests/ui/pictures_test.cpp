@@ -1,6 +1,7 @@
 // Start-up pictures: what the main window loads before its first paint, and the ready-drawn PNGs.
 #include "common/program_style.h"
 #include "common/ready_drawn.h"
+#include "common/vector_drawn.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
@@ -78,8 +79,8 @@ private slots:
             const QImage ready = ReadyDrawnPixmap(QStringLiteral(":/signs/%1.png").arg(number))
                                      .toImage()
                                      .convertToFormat(QImage::Format_ARGB32);
-            const QImage drawn = QIcon(QStringLiteral(":/signs/%1.svg").arg(number))
-                                     .pixmap(QSize(200, 200), 1.0)
+            const QImage drawn = VectorDrawnPixmap(QStringLiteral(":/signs/%1.svg").arg(number),
+                                                   QSize(200, 200), 1.0)
                                      .toImage()
                                      .convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(ready.size(), drawn.size());
@@ -122,6 +123,8 @@ private slots:
         QCOMPARE(picture.size(), devicePixels);
         if (!picture.isNull()) {
             QCOMPARE(picture.devicePixelRatio(), ratio);
+            // Drawn, not an empty square: the emblem's disc covers the middle.
+            QCOMPARE(picture.toImage().pixelColor(devicePixels.width() / 2, devicePixels.height() / 2).alpha(), 255);
             // Kept for the next reading at that scale, drawn again for another.
             QCOMPARE(pictures.picture(number, ratio).cacheKey(), picture.cacheKey());
             QVERIFY(pictures.picture(number, ratio * 2).devicePixelRatio() == ratio * 2);

@@ -2,8 +2,7 @@
 #include "windows/sign_pictures.h"
 
 #include "common/ready_drawn.h"
-
-#include <QIcon>
+#include "common/vector_drawn.h"
 
 namespace orbis {
 
@@ -20,8 +19,8 @@ QPixmap SignPictures::picture(int number, qreal devicePixelRatio) const
     if (qFuzzyCompare(devicePixelRatio, 1.0))
         drawn = ReadyDrawnPixmap(QStringLiteral(":/signs/%1.png").arg(number));
     if (drawn.isNull())
-        drawn = QIcon(QStringLiteral(":/signs/%1.svg").arg(number))
-                    .pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatio);
+        drawn = VectorDrawnPixmap(QStringLiteral(":/signs/%1.svg").arg(number),
+                                  QSize(kPictureSize, kPictureSize), devicePixelRatio);
     cached = drawn;
     return cached;
 }
