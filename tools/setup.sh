@@ -1,21 +1,44 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and tests need (only those missing), then builds.
-# Usage: tools/setup.sh [build-dir] [extra cmake arguments...]
+# Installs the Debian packages that building and running need (only those missing), then builds.
+# The same names serve Debian 12, 13 and unstable; "a|b" takes the first the release offers, and
+# "name?" only where the release has it (tools/install-packages.sh).
+# Usage: tools/setup.sh [--test] [--package] [--no-build] [build-dir] [extra cmake arguments...]
+#   --test      also what the whole test suite needs: Xvfb, a window manager, a Wayland
+#               compositor, the accessibility bus, the desktop file checkers, Google Benchmark
+#   --package   also what packaging/build-deb.sh needs
+#   --no-build  install only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libfontconfig-dev libxcb1-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fontconfig
-  xvfb xauth xdotool x11-utils xclip openbox weston qt6-wayland
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libfontconfig-dev libxcb1-dev
+  libgtest-dev libgmock-dev
+  # The X11 and Wayland platforms of Qt, and the typeface the layouts were measured with.
+  qt6-qpa-plugins qt6-wayland fonts-dejavu-core fontconfig
+)
+test_packages=(
+  libbenchmark-dev
+  xvfb xauth xdotool x11-utils xclip openbox weston
   at-spi2-core python3-pyatspi dbus
   desktop-file-utils appstream
 )
-tools/install-packages.sh "${packages[@]}"
+package_packages=(dpkg-dev file)
 
-build=${1:-build}
+build=1
+while [[ ${1:-} == --* ]]; do
+  case $1 in
+    --test) packages+=("${test_packages[@]}") ;;
+    --package) packages+=("${package_packages[@]}") ;;
+    --no-build) build="" ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+  shift
+done
+tools/install-packages.sh "${packages[@]}"
+[ -n "$build" ] || exit 0
+
+dir=${1:-build}
 shift || true
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir"

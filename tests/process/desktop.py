@@ -22,6 +22,7 @@ TEXT = pyatspi.ROLE_TEXT
 COMBO_BOX = pyatspi.ROLE_COMBO_BOX
 MENU_BAR = pyatspi.ROLE_MENU_BAR
 MENU_ITEM = pyatspi.ROLE_MENU_ITEM
+IMAGE = pyatspi.ROLE_IMAGE
 
 
 def showing(node):

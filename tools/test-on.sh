@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Builds and tests the program inside a minimal Debian system of another release (a chroot made
+# with debootstrap), installing everything through tools/setup.sh there as a new user would.
+# Usage (as root): tools/test-on.sh RELEASE [--prepare] [--suite] [--package]
+#   --prepare  only make the release's minimal base system (network-bound; can run beside a build)
+#   --suite    the README's test command, tools/test.sh, inside the release
+#   --package  the release's .deb, built in that release (on this machine when it runs that
+#              release), installed with apt-get into a clean system of the release and started
+#              there under Xvfb with a reading at scale 2 (tests/process/installed_package.sh)
+# RELEASE is a Debian code name: bookworm (12), trixie (13), sid (unstable).
+# Systems are kept in $ORBIS_CHROOTS (default /var/tmp/orbis-chroots) and reused by later runs;
+# packages and the screenshot of the installed program land in build-releases/RELEASE/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$PWD
+release=${1:?usage: tools/test-on.sh RELEASE [--prepare] [--suite] [--package]}
+shift
+prepare="" suite="" package=""
+for option in "$@"; do
+  case $option in
+    --prepare) prepare=1 ;;
+    --suite) suite=1 ;;
+    --package) package=1 ;;
+    *) echo "unknown option $option" >&2; exit 2 ;;
+  esac
+done
+[ "$(id -u)" -eq 0 ] || { echo "tools/test-on.sh makes and enters chroots: run it as root" >&2; exit 1; }
+
+chroots=${ORBIS_CHROOTS:-/var/tmp/orbis-chroots}
+base=$chroots/$release-base # as debootstrap left it, for clean installs
+work=$chroots/$release      # with the build packages, reused between runs
+out=$source/build-releases/$release
+mkdir -p "$chroots" "$out"
+mirror=http://deb.debian.org/debian
+
+say() { echo "== $release: $*"; }
+
+make_base() {
+  [ -e "$base/.complete" ] && return
+  tools/install-packages.sh debootstrap
+  rm -rf "$base"
+  say "debootstrap --variant=minbase"
+  debootstrap --variant=minbase "$release" "$base" "$mirror" >"$chroots/$release-debootstrap.log" 2>&1 ||
+    { tail -n 20 "$chroots/$release-debootstrap.log"; exit 1; }
+  # Unstable's index may be past its Valid-Until date on a mirror snapshot.
+  echo 'Acquire::Check-Valid-Until "false";' >"$base/etc/apt/apt.conf.d/80orbis-valid-until"
+  touch "$base/.complete"
+}
+
+mounted=()
+enter() { # root: mounts what builds and tests need
+  local root=$1
+  cp /etc/resolv.conf "$root/etc/resolv.conf"
+  mount -t proc proc "$root/proc"; mounted+=("$root/proc")
+  mount -t sysfs sys "$root/sys"; mounted+=("$root/sys")
+  mount --rbind /dev "$root/dev"; mount --make-rslave "$root/dev"; mounted+=("$root/dev")
+  mount -t tmpfs tmpfs "$root/tmp"; mounted+=("$root/tmp")
+  mount -t tmpfs tmpfs "$root/run"; mounted+=("$root/run")
+}
+leave() {
+  local i
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -R "${mounted[i]}" 2>/dev/null || umount -lR "${mounted[i]}"; done
+  mounted=()
+}
+trap leave EXIT
+run_in() { # root, command
+  env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM=dumb chroot "$1" /bin/bash -c "$2"
+}
+
+versions() { # what the release builds with, for the record
+  run_in "$work" 'echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(g++ --version | head -n 1), $(cmake --version | head -n 1)"'
+}
+
+# The sources as they stand (committed or not, build folders left out), over the last copy so
+# that its build folders are reused.
+copy_sources() {
+  mkdir -p "$work/src"
+  find "$work/src" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
+  git -C "$source" ls-files -z --cached --others --exclude-standard |
+    (cd "$source" && xargs -0 tar --no-recursion -cf - --) | tar -C "$work/src" -xf -
+}
+
+make_base
+[ -n "$prepare" ] && [ -z "$suite$package" ] && exit 0
+
+this_release() { [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$release" ]; }
+
+if [ -n "$suite" ] || { [ -n "$package" ] && ! this_release; }; then
+  [ -e "$work/.complete" ] || { rm -rf "$work"; cp -a "$base" "$work"; touch "$work/.complete"; }
+  copy_sources
+  enter "$work"
+  if [ -n "$suite" ]; then
+    say "tools/test.sh"
+    start=$SECONDS
+    run_in "$work" 'cd /src && tools/test.sh' 2>&1 | tee "$out/test.log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || { say "tools/test.sh failed"; exit 1; }
+    say "suite took $((SECONDS - start)) s; $(versions); $(grep -Eo '[0-9]+% tests passed.*' "$out/test.log")"
+  fi
+  if [ -n "$package" ]; then
+    say "packaging/build-deb.sh"
+    run_in "$work" 'cd /src && tools/setup.sh --package --no-build && packaging/build-deb.sh' | tail -n 1
+    rm -f "$out"/*.deb
+    cp "$work"/src/build-deb/*.deb "$out/"
+  fi
+  leave
+elif [ -n "$package" ]; then
+  say "packaging/build-deb.sh on this machine"
+  tools/setup.sh --package --no-build
+  rm -f "$out"/*.deb
+  cp "$(packaging/build-deb.sh | tail -n 1)" "$out/"
+fi
+
+if [ -n "$package" ]; then
+  deb=$(ls "$out"/*.deb)
+  clean=$chroots/$release-clean
+  rm -rf "$clean"
+  cp -a "$base" "$clean"
+  mkdir -p "$clean/check"
+  cp "$deb" tests/process/installed_package.sh tests/process/installed_package.py \
+    tests/process/desktop.py "$clean/check/"
+  enter "$clean"
+  say "apt-get install ./$(basename "$deb") in a clean system, then a reading at scale 2"
+  run_in "$clean" "cd /check && apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./$(basename "$deb") >/dev/null && ./installed_package.sh /check"
+  cp "$clean/check/"*.png "$out/" 2>/dev/null || true
+  leave
+  rm -rf "$clean"
+  say "package $(basename "$deb") installs and runs"
+fi
