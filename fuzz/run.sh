@@ -8,6 +8,10 @@ source_dir=$(pwd)
 seconds=${1:-60}
 build=${BUILD:-$source_dir/build-fuzz}
 
+# clang and the sanitizer runtime of the same version, whichever this release makes the default.
+tools/install-packages.sh clang
+tools/install-packages.sh "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBIS_FUZZ=ON -DORBIS_BUILD_TESTS=OFF -DORBIS_BUILD_UI=ON >/dev/null
 targets=(fuzz_rising_sign fuzz_sign_names fuzz_name_filter fuzz_reminder_value)

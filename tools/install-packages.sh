@@ -10,10 +10,10 @@ sudo=""
 offered() { apt-cache show --no-all-versions "$1" >/dev/null 2>&1; }
 installed() { [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]; }
 
-# The package lists are needed to know what the release offers; a fresh system has none.
+# The package lists tell what the release offers; a fresh system has none, and old ones may lack
+# a package, so they are brought up to date once when a name is not found.
 updated=""
 update() { [ -n "$updated" ] || { $sudo apt-get update -qq; updated=1; }; }
-ls /var/lib/apt/lists/*_Packages >/dev/null 2>&1 || update
 
 missing=()
 for wanted in "$@"; do
@@ -25,7 +25,7 @@ for wanted in "$@"; do
     if installed "$p"; then chosen=installed; break; fi
   done
   [ -n "$chosen" ] && continue
-  for attempt in 1 2; do
+  for _ in 1 2; do
     for p in "${choices[@]}"; do
       if offered "$p"; then chosen=$p; break; fi
     done

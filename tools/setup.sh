@@ -15,7 +15,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libfontconfig-dev libxcb1-dev
   libgtest-dev libgmock-dev
   # The X11 and Wayland platforms of Qt, and the typeface the layouts were measured with.
-  qt6-qpa-plugins qt6-wayland fonts-dejavu-core fontconfig
+  qt6-wayland fonts-dejavu-core fontconfig
 )
 test_packages=(
   libbenchmark-dev
