@@ -48,6 +48,8 @@ void ReadingWindow::finishWindow(MenuFamily family, const FileCommands& commands
                                     commands.exit, [this] { host_.showAbout(this); }},
                                    host_.platform());
     defaultAndCancel_ = defaultAndCancel;
+    // Drawn as the button Enter presses.
+    defaultAndCancel_->setDefault(true);
     connect(commands.firstButton, &QPushButton::clicked, this, commands.first);
     connect(commands.exitButton, &QPushButton::clicked, this, commands.exit);
 }

@@ -177,6 +177,13 @@ void RisingSignDisplay::createButtonsAndOffers()
     QPushButton* back = addButton(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
                                   kLayout.back, colours::Peach);
     finishButtons(back, exit);
+    // After Back, the topic boxes in reading order: the row of three, then the row of two.
+    QWidget* previous = back;
+    for (const TopicPlace& place : kTopics) {
+        QWidget* box = topic(QString::fromLatin1(place.boxName));
+        setTabOrder(previous, box);
+        previous = box;
+    }
 }
 
 QLabel* RisingSignDisplay::value(const QString& name) const
