@@ -2,17 +2,20 @@
 # The program on a Wayland compositor, driven through the accessibility bus (there is no way to
 # send keys from outside on Wayland): it stays up, its main window and strips fit the output,
 # and a whole reading runs, Exit included, with the menus back afterwards.
-# Usage: desktop_wayland.py PID WIDTH HEIGHT   (started by desktop_wayland.sh)
+# Usage: desktop_wayland.py PID WIDTH HEIGHT [SCALE]   (started by desktop_wayland.sh)
 import os
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe, extents, find,
-                     find_app, gone, inside, menu_bar_items, poll, press, result_values,
-                     rising_result, strip_control)
+from desktop import (MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe,
+                     expect_sign_in_work_area, extents, find, find_app, gone, inside,
+                     menu_bar_items, poll, press, result_values, rising_result, strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
+# The bus counts the program's scaled pixels.
+width, height = int(width / scale), int(height / scale)
 checks = Checks()
 expect = checks.expect
 
@@ -52,6 +55,7 @@ if expect(name is not None, "'Zodiac Rising Sign' opens the birth details with t
     wanted = {"Your Sun Sign": "Capricorn", "Your Rising Sign": "Capricorn",
               "Your Symbol": "The Crocodile"}
     expect(found == wanted, f"1 January, 4am-6am reads Capricorn, Capricorn, The Crocodile (reads {found})")
+    expect_sign_in_work_area(checks, main, "the result opens at its top")
     exit_button = find(result, "push button", "Exit", seconds=2) if result else None
     if exit_button:
         press(exit_button)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The program on weston's headless back end and on a real accessibility bus, driven and read by
 # desktop_wayland.py.
-# Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM   (runs inside its own dbus-run-session)
+# Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM [SCALE]   (runs inside its own dbus-run-session)
 set -euo pipefail
 size=$1
 program=$(readlink -f "$2")
+scale=${3:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${ORBIS_IN_SESSION:-}" ]; then
@@ -33,5 +34,6 @@ wait_for '[ -S "$XDG_RUNTIME_DIR/$socket" ]' 10 ||
   setup_failed "weston did not start: $(cat "$home/weston.log")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 sleep 0.5
-QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket "$program" & pid=$!; pids+=($pid)
-/usr/bin/python3 "$here/desktop_wayland.py" "$pid" "${size%x*}" "${size#*x}"
+QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket QT_SCALE_FACTOR=$scale "$program" & pid=$!
+pids+=($pid)
+/usr/bin/python3 "$here/desktop_wayland.py" "$pid" "${size%x*}" "${size#*x}" "$scale"
