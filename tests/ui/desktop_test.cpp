@@ -1,5 +1,6 @@
 // What a real desktop asks of the main window: small screens, menus and access keys that follow
 // the reading window on screen, and topic boxes that never offer their selection to anyone.
+#include "common/qt_platform.h"
 #include "common/twips.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
@@ -16,11 +17,24 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
 using namespace orbis;
 using namespace orbis::testing;
+
+namespace {
+// A window that asks for a given size.
+class AskingWindow final : public QWidget {
+public:
+    explicit AskingWindow(QSize asked) : asked_(asked) {}
+    QSize sizeHint() const override { return asked_; }
+
+private:
+    QSize asked_;
+};
+} // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -206,6 +220,59 @@ private slots:
         QWidget* nature = QApplication::focusWidget();
         QVERIFY(area->viewport()->rect().contains(
             QRect(nature->mapTo(area->viewport(), QPoint(0, 0)), nature->size())));
+    }
+
+    // Maximised on the real platform, a window restores to the size it asks for, within the
+    // screen and centred on it; its minimum never exceeds the room, which on Wayland would end
+    // the program.
+    void maximisedWindowsRestoreToTheirOwnSize_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("minimum");
+        QTest::newRow("the main window's design") << QSize(792, 740) << QSize(733, 182);
+        QTest::newRow("larger than the screen") << QSize(3000, 3000) << QSize(2500, 2000);
+    }
+    void maximisedWindowsRestoreToTheirOwnSize()
+    {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, minimum);
+        QtPlatform platform;
+        AskingWindow window(asked);
+        window.setMinimumSize(minimum);
+        platform.showMaximized(&window);
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect normal = window.normalGeometry();
+        QVERIFY2(available.contains(normal), qPrintable(QString("%1,%2 %3x%4")
+                                                            .arg(normal.x())
+                                                            .arg(normal.y())
+                                                            .arg(normal.width())
+                                                            .arg(normal.height())));
+        QVERIFY(normal.width() <= asked.width() && normal.height() <= asked.height());
+        QVERIFY(normal.width() == asked.width() || normal.width() < available.width());
+        QVERIFY((normal.center() - available.center()).manhattanLength() <= 2);
+        QVERIFY(window.minimumWidth() < available.width());
+        QVERIFY(window.minimumHeight() < available.height());
+        QVERIFY(window.minimumWidth() <= normal.width());
+    }
+
+    void theMainWindowsSizesSuitTheSmallestScreen()
+    {
+        // Restored: the design's client area; at its minimum, every strip control is inside.
+        QCOMPARE(main_->sizeHint().width(), Twips(11880));
+        QVERIFY(main_->sizeHint().height() > Twips(560 + 900 + 8640 + 735));
+        const QSize minimum = main_->minimumSize();
+        QVERIFY(minimum.width() <= 1024 && minimum.height() <= 600);
+        QVERIFY(minimum.width() >= Twips(10755));
+        main_->showNormal();
+        main_->resize(1, 1);
+        QTRY_COMPARE(main_->size(), minimum);
+        for (QPushButton* control : main_->findChildren<QPushButton*>()) {
+            if (!control->isVisibleTo(main_))
+                continue;
+            const QRect place(control->mapTo(main_, QPoint(0, 0)), control->size());
+            QVERIFY2(main_->rect().contains(place), qPrintable(control->text()));
+        }
     }
 
     // Whatever closes the result, with its birth-details window hidden, the main window's menus

@@ -104,6 +104,25 @@ QMdiSubWindow* ReadingWindow::subWindow() const
     return qobject_cast<QMdiSubWindow*>(parentWidget());
 }
 
+void ReadingWindow::setKeyboardOrder(const QList<QWidget*>& order)
+{
+    keyboardOrder_.clear();
+    for (QWidget* widget : order)
+        keyboardOrder_.append(widget);
+    for (qsizetype i = 1; i < keyboardOrder_.size(); ++i)
+        setTabOrder(keyboardOrder_[i - 1], keyboardOrder_[i]);
+}
+
+bool ReadingWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ParentChange) {
+        for (qsizetype i = 1; i < keyboardOrder_.size(); ++i)
+            setTabOrder(keyboardOrder_[i - 1], keyboardOrder_[i]);
+    }
+    return handled;
+}
+
 void ReadingWindow::unload()
 {
     if (QMdiSubWindow* frame = subWindow())

@@ -178,12 +178,10 @@ void RisingSignDisplay::createButtonsAndOffers()
                                   kLayout.back, colours::Peach);
     finishButtons(back, exit);
     // After Back, the topic boxes in reading order: the row of three, then the row of two.
-    QWidget* previous = back;
-    for (const TopicPlace& place : kTopics) {
-        QWidget* box = topic(QString::fromLatin1(place.boxName));
-        setTabOrder(previous, box);
-        previous = box;
-    }
+    QList<QWidget*> order{exit, back};
+    for (const TopicPlace& place : kTopics)
+        order.append(topic(QString::fromLatin1(place.boxName)));
+    setKeyboardOrder(order);
 }
 
 QLabel* RisingSignDisplay::value(const QString& name) const
