@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -26,6 +27,7 @@ namespace orbis {
 namespace {
 
 constexpr auto kOrganisation = "Selvane";
+constexpr QSize kFrameAllowance{16, 96};
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
@@ -150,9 +152,20 @@ bool QtPlatform::tryLockInstance()
 
 void QtPlatform::showMaximized(QWidget* window)
 {
+    const QScreen* screen = window->screen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        // Room for the window's own frame, and on Wayland for a panel the screen does not report.
+        const QSize room = available.size() - kFrameAllowance;
+        // On Wayland a minimum larger than the room the compositor gives ends the program.
+        window->setMinimumSize(window->minimumSize().boundedTo(room));
+        // The size and place the window takes when the user restores it from maximised.
+        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                window->sizeHint().boundedTo(room), available));
+    }
     // Without a window manager nobody acts on a maximise request, so fill the screen here.
     if (!WindowManagerPlacesWindows()) {
-        if (const QScreen* screen = window->screen())
+        if (screen)
             window->setGeometry(screen->availableGeometry());
         window->show();
         return;

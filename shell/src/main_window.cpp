@@ -20,13 +20,13 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace orbis {
@@ -55,7 +55,11 @@ constexpr struct {
     TwipsBox offer{.left = 120, .top = 60, .width = 6975, .height = 615};
     TwipsBox exit{.top = 120, .width = 1335, .height = 495};
     double exitRightMargin = 120;
+    double clientWidth = 11880;
 } kLayout{};
+
+// The smallest supported screen: no minimum may ask for more.
+constexpr QSize kSmallestScreen{1024, 600};
 
 struct OptionButton {
     int index;
@@ -184,10 +188,7 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     mdiArea_->setBackground(Qt::black);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    auto* workArea = new WorkArea(picMain_, mdiArea_, central);
-    // Keys move the focus to parts of a reading window below the screen's edge too.
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { scrollToFocus(now); });
+    workArea_ = new WorkArea(picMain_, mdiArea_, central);
 
     QWidget* coBrand = Strip(new QWidget(central), QStringLiteral("PicCoBrand"),
                              kLayout.footerHeight, colours::LightBlue);
@@ -195,12 +196,13 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 
     layout->addWidget(picture6);
     layout->addWidget(picture1);
-    layout->addWidget(workArea, 1);
+    layout->addWidget(workArea_, 1);
     layout->addWidget(coBrand);
     setCentralWidget(central);
 
     createMenus();
     placeFromScreenWidth();
+    setMinimumSize(minimumSizeHint());
 }
 
 MainWindow::~MainWindow()
@@ -208,7 +210,7 @@ MainWindow::~MainWindow()
     // The reading windows go first, while everything they call back into still stands; the focus
     // moves as widgets go, and must not call back into a window half taken down.
     ending_ = true;
-    QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    workArea_->stopFollowingFocus();
     mdiArea_->disconnect(this);
     for (QPointer<QMdiSubWindow>& window : readingWindows_)
         delete window;
@@ -315,10 +317,53 @@ void MainWindow::createFooter(QWidget* strip)
     connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
 }
 
+QSize MainWindow::sizeHint() const
+{
+    // The design's client area: the strips and the whole welcome panel.
+    return {Twips(kLayout.clientWidth),
+            menuBar()->sizeHint().height() +
+                Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                      kLayout.welcomeHeight + kLayout.footerHeight)};
+}
+
+QSize MainWindow::minimumSizeHint() const
+{
+    // Below this the strips would lose controls; the welcome panel may go entirely.
+    const QSize strips(
+        Twips(kLayout.buttonContainer.width + 2 * kLayout.exitRightMargin),
+        menuBar()->sizeHint().height() +
+            Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight + kLayout.footerHeight));
+    return strips.boundedTo(kSmallestScreen);
+}
+
+double MainWindow::placingWidth() const
+{
+    // The screen's width, as the design places from; a window restored narrower than the screen
+    // places from its own, so no control of the strips is lost outside it.
+    return isVisible() ? qMin(screenWidth_, PixelsToTwips(width())) : screenWidth_;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placeFromScreenWidth();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button here too, as it does in every reading window.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        focused->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::placeFromScreenWidth()
 {
-    // From the screen's width, once: a smaller window later keeps these places.
-    const double w = screenWidth_;
+    const double w = placingWidth();
     auto centred = [w](QWidget* widget, double top) {
         MoveTwips(widget, (w - PixelsToTwips(widget->width())) / 2, top);
     };
@@ -379,8 +424,8 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     frame->show();
     frame->adjustSize();
     frame->setFixedSize(frame->sizeHint());
-    // Centred on the screen's width, at the top of the space the main window leaves.
-    MoveTwips(frame, (screenWidth_ - PixelsToTwips(frame->width())) / 2, 0);
+    // Centred as the strips' controls are, at the top of the space the main window leaves.
+    workArea_->place(frame, Twips((placingWidth() - PixelsToTwips(frame->width())) / 2));
     mdiArea_->setActiveSubWindow(frame);
     window->setWindowTitle(caption);
     window->setFocus();
@@ -427,22 +472,6 @@ void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
                                      : QKeySequence::mnemonic(cmdMdiExit_->text()));
 }
 
-void MainWindow::scrollToFocus(QWidget* focused)
-{
-    if (!focused || !mdiArea_->viewport()->isAncestorOf(focused))
-        return;
-    const QRect place(focused->mapTo(mdiArea_->viewport(), QPoint(0, 0)), focused->size());
-    const QRect room = mdiArea_->viewport()->rect();
-    auto follow = [](QScrollBar* bar, int low, int high, int roomLow, int roomHigh) {
-        if (high > roomHigh)
-            bar->setValue(bar->value() + qMin(high - roomHigh, low - roomLow));
-        else if (low < roomLow)
-            bar->setValue(bar->value() - (roomLow - low));
-    };
-    follow(mdiArea_->verticalScrollBar(), place.top(), place.bottom(), room.top(), room.bottom());
-    follow(mdiArea_->horizontalScrollBar(), place.left(), place.right(), room.left(), room.right());
-}
-
 void MainWindow::setCaptionUnderline(int index, bool underline)
 {
     QLabel* label = lblCaption_[static_cast<std::size_t>(index)];
@@ -454,9 +483,10 @@ void MainWindow::setCaptionUnderline(int index, bool underline)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             showMenusOf(nullptr);
-        else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
+            workArea_->fit(frame);
+        } else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
             showMenusOf(frame);
         return QMainWindow::eventFilter(watched, event);
     }

@@ -1,22 +1,35 @@
 // The room between the button strip and the bottom strip: the welcome panel over the MDI area.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace orbis {
 
 // The welcome panel keeps its design height and is cut off at the bottom where the room is
 // shorter, so the strips around it stay on screen; the MDI area takes what the panel leaves
-// (all of it while the panel is hidden) and scrolls to reading windows that do not fit.
+// (all of it while the panel is hidden). A reading window opens with its top-left corner in view;
+// one a little too tall for the room is cut where it holds nothing, or placed with its title bar
+// above the edge, rather than given a scroll bar; the room scrolls only to a control the user
+// moves the focus to with the keyboard.
 class WorkArea final : public QWidget {
     Q_OBJECT
 public:
     WorkArea(QWidget* welcome, QMdiArea* mdiArea, QWidget* parent);
+    ~WorkArea() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    // Places a reading window `left` pixels from the area's left edge, at its top edge.
+    void place(QMdiSubWindow* frame, int left);
+    // Fits the room to a reading window that is on screen again.
+    void fit(QMdiSubWindow* frame);
+    // Stops following the focus; the reading windows are about to be taken down.
+    void stopFollowingFocus();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -24,9 +37,12 @@ protected:
 
 private:
     void arrange();
+    void scrollTo(QWidget* focused);
 
     QWidget* welcome_;
     QMdiArea* mdiArea_;
+    QPointer<QMdiSubWindow> fitted_;
+    bool followingFocus_ = true;
 };
 
 } // namespace orbis

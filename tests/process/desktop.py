@@ -201,6 +201,36 @@ def result_values(main):
     return values
 
 
+def work_area(main):
+    """The room between the strips where reading windows open, as far as it is on screen."""
+    return next((n for n in walk(main) if n.getRole() == pyatspi.ROLE_LAYERED_PANE
+                 and showing(n)), None)
+
+
+def rising_sign_name(main):
+    """The value label that names the rising sign in a result."""
+    return next((n for n in walk(main) if n.getRole() == LABEL
+                 and n.description == "Your Rising Sign" and showing(n)), None)
+
+
+def expect_sign_in_work_area(checks, main, what):
+    """The answer is in view: the rising sign's name lies inside the visible work area."""
+    area = poll(lambda: work_area(main), 3)
+    sign = poll(lambda: rising_sign_name(main), 3)
+    room = extents(area) if area else None
+    place = extents(sign) if sign else None
+    checks.expect(room and place and inside(place, room),
+                  f"{what}: the rising sign {sign.name if sign else None!r} {place} lies inside "
+                  f"the work area {room}")
+
+
+def reading_buttons_and_exit(main):
+    """The main window's three reading buttons and its Exit, wherever they are."""
+    names = ("Zodiac Rising Sign", "Descendant Astrology", "Midheaven Astrology", "Exit")
+    return [n for n in walk(main) if n.getRole() == BUTTON
+            and n.name in names and showing(n)]
+
+
 def alive(pid):
     try:
         os.kill(pid, 0)

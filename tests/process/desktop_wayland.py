@@ -1,18 +1,53 @@
 #!/usr/bin/python3
 # The program on a Wayland compositor, driven through the accessibility bus (there is no way to
-# send keys from outside on Wayland): it stays up, its main window and strips fit the output,
-# and a whole reading runs, Exit included, with the menus back afterwards.
-# Usage: desktop_wayland.py PID WIDTH HEIGHT   (started by desktop_wayland.sh)
+# send keys to a Wayland client from outside): it stays up, its main window and strips fit the
+# output, a whole reading runs, Exit included, with the menus back afterwards. With "input" the
+# compositor takes a mouse from an X server, and the window is restored from maximised by the
+# maximise button of the frame the program draws.
+# Usage: desktop_wayland.py PID WIDTH HEIGHT [SCALE] [input]   (started by desktop_wayland.sh)
 import os
+import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (BUTTON, FRAME, LABEL, TEXT, MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe, extents, find,
-                     find_app, gone, inside, menu_bar_items, poll, press, result_values,
+from desktop import (BUTTON, FRAME, LABEL, TEXT, MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe,
+                     expect_sign_in_work_area, extents, find, find_app, gone, inside,
+                     menu_bar_items, poll, press, reading_buttons_and_exit, result_values,
                      rising_result, strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
+with_input = len(sys.argv) > 5 and sys.argv[5] == "input"
+output = (width, height)
+# The bus counts the program's scaled pixels.
+width, height = int(width / scale), int(height / scale)
+
+# Where weston's desktop shell and Qt's own window frame put things, in the output's pixels
+# whatever the program's scale: the panel along the top, and the maximise button's centre from
+# the frame's top-right corner.
+PANEL_HEIGHT = 32
+MAXIMISE_BUTTON = (40, 15)
+
+
+def restore_from_maximised(main):
+    print("# restored from maximised")
+    before = extents(main)
+    x = output[0] - MAXIMISE_BUTTON[0]
+    y = PANEL_HEIGHT + MAXIMISE_BUTTON[1]
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], timeout=5)
+    after = poll(lambda: extents(main) != before and extents(main), 5)
+    expect(after and after[2] < before[2],
+           f"the maximise button at {x},{y} restores the window to {after} (was {before})")
+    if not after:
+        return
+    expect(alive(pid), "the program runs on after the restore")
+    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
+    for button in buttons:
+        box = extents(button)
+        expect(inside(box, after), f"restored: {button.name!r} {box} lies inside the window {after}")
+    expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+
 checks = Checks()
 expect = checks.expect
 
@@ -52,6 +87,7 @@ if expect(name is not None, "'Zodiac Rising Sign' opens the birth details with t
     wanted = {"Your Sun Sign": "Capricorn", "Your Rising Sign": "Capricorn",
               "Your Symbol": "The Crocodile"}
     expect(found == wanted, f"1 January, 4am-6am reads Capricorn, Capricorn, The Crocodile (reads {found})")
+    expect_sign_in_work_area(checks, main, "the result opens at its top")
     exit_button = find(result, BUTTON, "Exit", seconds=2) if result else None
     if exit_button:
         press(exit_button)
@@ -59,6 +95,8 @@ if expect(name is not None, "'Zodiac Rising Sign' opens the birth details with t
     items = poll(lambda: {"File", "Help"} <= set(menu_bar_items(main)) and menu_bar_items(main), 2)
     expect(items, f"after Exit the menu bar holds File and Help (holds {menu_bar_items(main)})")
 
+if with_input:
+    restore_from_maximised(main)
 time.sleep(1)
 expect(alive(pid), "the program is still running after the reading")
 checks.finish()

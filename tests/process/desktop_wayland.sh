@@ -1,21 +1,29 @@
 #!/usr/bin/env bash
-# The program on weston's headless back end and on a real accessibility bus, driven and read by
-# desktop_wayland.py.
-# Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM   (runs inside its own dbus-run-session)
+# The program on weston and on a real accessibility bus, driven and read by desktop_wayland.py.
+# Weston runs on its headless back end, or with "input" on its X11 back end inside a private
+# Xvfb, whose mouse and keyboard the test drives with xdotool; the program sees Wayland alone.
+# Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM [SCALE] [input]
 set -euo pipefail
 source "$(dirname "$0")/require.sh"
 require weston dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
+[ -z "${4:-}" ] || require xvfb-run xdotool
 size=$1
 program=$(readlink -f "$2")
+scale=${3:-1}
+input=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
+if [ -n "$input" ] && [ -z "${ORBIS_IN_XVFB:-}" ]; then
+  export ORBIS_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" "$0" "$@"
+fi
 if [ -z "${ORBIS_IN_SESSION:-}" ]; then
   export ORBIS_IN_SESSION=1
   exec dbus-run-session -- "$0" "$@"
 fi
 
 source "$here/private_home.sh"
-unset DISPLAY # Wayland only: nothing may fall back to an X server
+[ -n "$input" ] || unset DISPLAY
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 pids=()
 cleanup() {
@@ -29,11 +37,15 @@ setup_failed() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 
 # A socket of its own in the private runtime folder: other sessions may run a compositor too.
 socket=orbis-$$
-weston --backend=headless-backend.so --width="${size%x*}" --height="${size#*x}" \
+backend=headless-backend.so
+[ -z "$input" ] || backend="x11-backend.so --use-pixman"
+weston --backend=$backend --width="${size%x*}" --height="${size#*x}" \
        --socket="$socket" --idle-time=0 >"$home/weston.log" 2>&1 & pids+=($!)
 wait_for '[ -S "$XDG_RUNTIME_DIR/$socket" ]' 10 ||
   setup_failed "weston did not start: $(cat "$home/weston.log")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 sleep 0.5
-QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket "$program" & pid=$!; pids+=($pid)
-/usr/bin/python3 "$here/desktop_wayland.py" "$pid" "${size%x*}" "${size#*x}"
+# Wayland only: nothing may fall back to an X server.
+env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket QT_SCALE_FACTOR=$scale "$program" &
+pid=$!; pids+=($pid)
+/usr/bin/python3 "$here/desktop_wayland.py" "$pid" "${size%x*}" "${size#*x}" "$scale" $input

@@ -2,7 +2,7 @@
 # The program on X11 under a window manager, used with keyboard and mouse as a person would:
 # captions as the window manager shows them, the main window and its strips on the screen, a
 # whole reading by keys, Exit by its access key, the menus after Exit, and the primary selection.
-# Usage: desktop_x11.py PID WIDTH HEIGHT   (started by desktop_x11.sh inside its session)
+# Usage: desktop_x11.py PID WIDTH HEIGHT [SCALE]   (started by desktop_x11.sh inside its session)
 import os
 import re
 import subprocess
@@ -11,12 +11,15 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, TEXT, MAIN_CAPTION, MESSAGE_CAPTION, STRIP_CONTROLS, Checks,
-                     alive, describe, extents, find, find_app, find_labelled, focused, gone,
-                     help_menu_open, inside, menu_bar_items, poll, press, result_values, rising_result,
-                     strip_control)
+                     alive, describe, expect_sign_in_work_area, extents, find, find_app,
+                     find_labelled, focused, gone, help_menu_open, inside, menu_bar_items, poll,
+                     press, reading_buttons_and_exit, result_values, rising_result, strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
+# The X server counts device pixels; the accessibility bus the program's scaled ones.
 screen = (0, 0, width, height)
+logical_screen = (0, 0, int(width / scale), int(height / scale))
 checks = Checks()
 expect = checks.expect
 
@@ -108,6 +111,30 @@ def tab_to(root, role, name, limit=20):
     return False
 
 
+def restore_from_maximised():
+    """A double click on the title bar, as a person restores a window under openbox."""
+    print("# restored from maximised")
+    before = outer_geometry(main_window)
+    x, y, w, h = before
+    top = re.search(r"= (\d+), (\d+), (\d+), (\d+)",
+                    run("xprop", "-id", main_window, "_NET_FRAME_EXTENTS"))
+    title = int(top.group(3)) if top else 20
+    mouse("mousemove", "--sync", x + w // 2, y + title // 2)
+    mouse("click", "--repeat", 2, "--delay", 80, 1)
+    after = poll(lambda: outer_geometry(main_window) != before and outer_geometry(main_window), 5)
+    expect(after and after[2] < width and after[3] < height,
+           f"a double click on the title bar restores the window to {after} (was {before})")
+    if not after:
+        return
+    expect(inside(after, screen), f"the restored window {after} lies on the screen")
+    frame = extents(main)
+    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
+    for button in buttons:
+        box = extents(button)
+        expect(inside(box, frame), f"restored: {button.name!r} {box} lies inside the window {frame}")
+    expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+
+
 app = find_app()
 main = find(app, FRAME, MAIN_CAPTION, seconds=20) if app else None
 if not expect(main is not None, f"main window {MAIN_CAPTION!r} on the accessibility bus"):
@@ -115,7 +142,7 @@ if not expect(main is not None, f"main window {MAIN_CAPTION!r} on the accessibil
 main_window = window_captioned(MAIN_CAPTION)
 expect(main_window is not None, "main window shown on the X server")
 
-print(f"# {width}x{height}: captions, and the main window on the screen")
+print(f"# {width}x{height} at scale {scale}: captions, and the main window on the screen")
 expect_captions(main_window, MAIN_CAPTION, "main window")
 if main_window:
     outer = outer_geometry(main_window)
@@ -123,7 +150,7 @@ if main_window:
 for role, name, prefix in STRIP_CONTROLS:
     node = strip_control(main, role, name, prefix)
     box = extents(node) if node else None
-    expect(box is not None and inside(box, screen),
+    expect(box is not None and inside(box, logical_screen),
            f"strip control {describe(role, name, prefix)} {box} lies on the screen")
 
 print("# Help, About by keys")
@@ -172,6 +199,7 @@ def reading_by_keys(name, downs, entries, signs, empty_name_first):
     sun, rising, symbol = signs
     expect(found == {"Your Sun Sign": sun, "Your Rising Sign": rising, "Your Symbol": symbol},
            f"{name}, {entries}: Alt+R shows sun {sun}, rising {rising}, {symbol} (shows {found})")
+    expect_sign_in_work_area(checks, main, f"{name}: the result opens at its top")
     return result is not None
 
 
@@ -202,8 +230,9 @@ second = READINGS[1]
 if reading_by_keys(*second, empty_name_first=False):
     box = find(main, TEXT, "Your Looks", seconds=3)
     where = extents(box) if box else None
-    if expect(where is not None and inside(where, screen), f"topic box 'Your Looks' {where} on the screen"):
-        x, y, w, h = where
+    if expect(where is not None and inside(where, logical_screen),
+              f"topic box 'Your Looks' {where} on the screen"):
+        x, y, w, h = (round(v * scale) for v in where)
         # First line, first word; then across the lines from its start to near the end.
         def double_click():
             mouse("mousemove", "--sync", x + 10, y + 9)
@@ -241,6 +270,8 @@ if reading_by_keys(*second, empty_name_first=False):
     time.sleep(1.5)
     expect(alive(pid) and find(main, FRAME, MAIN_CAPTION, seconds=2) is not None,
            "after Alt+E in the result the program runs on with its main window")
+    restore_from_maximised()
+    activate(main_window)
     keys("alt+e")
     expect(poll(lambda: not alive(pid), 5), "with no reading window left, Alt+E ends the program")
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The program on X11 under a window manager (openbox) and on a real accessibility bus, driven and
 # read by desktop_x11.py.
-# Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM   (runs inside its own xvfb-run)
+# Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM [SCALE]   (runs inside its own xvfb-run)
 set -euo pipefail
 source "$(dirname "$0")/require.sh"
 require xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi openbox xdotool xprop xwininfo xclip
 size=$1
 program=$(readlink -f "$2")
+scale=${3:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then
@@ -32,5 +33,5 @@ wait_for '[ -e "$home/wm-ready" ]' 10 ||
   setup_failed "openbox did not take the screen: $(cat "$home/openbox.log")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 sleep 0.5
-"$program" & pid=$!; pids+=($pid)
-/usr/bin/python3 "$here/desktop_x11.py" "$pid" "${size%x*}" "${size#*x}"
+QT_SCALE_FACTOR=$scale "$program" & pid=$!; pids+=($pid)
+/usr/bin/python3 "$here/desktop_x11.py" "$pid" "${size%x*}" "${size#*x}" "$scale"

@@ -1,5 +1,6 @@
 // What a real desktop asks of the main window: small screens, menus and access keys that follow
 // the reading window on screen, and topic boxes that never offer their selection to anyone.
+#include "common/qt_platform.h"
 #include "common/twips.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
@@ -16,11 +17,24 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
 using namespace orbis;
 using namespace orbis::testing;
+
+namespace {
+// A window that asks for a given size.
+class AskingWindow final : public QWidget {
+public:
+    explicit AskingWindow(QSize asked) : asked_(asked) {}
+    QSize sizeHint() const override { return asked_; }
+
+private:
+    QSize asked_;
+};
+} // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -103,27 +117,162 @@ private slots:
         QVERIFY(panel->visibleRegion().contains(lowest->geometry()));
     }
 
-    void aReadingWindowThatDoesNotFitScrollsToTheFocus()
+    // Rooms between the strips measured on real desktops with the window maximised. A window
+    // that fits, or fits but for empty space or its title bar, gets no scroll bar and shows every
+    // control; a taller one opens with its top-left corner in view, the answer on screen.
+    void readingWindowsOpenAtTheirTop_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("result, X11 1024x600") << "rising" << 417 << true;
+        QTest::newRow("result, X11 1366x768 at 125%") << "rising" << 435 << true;
+        QTest::newRow("result, Wayland 1366x768 at 125%") << "rising" << 398 << true;
+        QTest::newRow("result, Wayland 1366x768") << "rising" << 539 << false;
+        QTest::newRow("result, X11 1366x768") << "rising" << 560 << false;
+        QTest::newRow("midheaven, X11 1024x600") << "midheaven" << 417 << false;
+        QTest::newRow("descendant, Wayland 1024x600") << "descendant" << 371 << false;
+        QTest::newRow("details, X11 1024x600") << "details" << 417 << false;
+        QTest::newRow("details, Wayland 1024x600") << "details" << 371 << false;
+        QTest::newRow("details, Wayland 1366x768 at 125%") << "details" << 398 << false;
+    }
+    void readingWindowsOpenAtTheirTop()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, room);
+        QFETCH(bool, scrolls);
+        start(1024);
+        main_->showNormal();
+        auto* workArea = main_->findChild<QWidget*>("workArea");
+        main_->resize(1024, main_->height() - workArea->height() + room);
+        QTRY_COMPARE(workArea->height(), room);
+
+        QWidget* shown = nullptr;
+        QWidget* answer = nullptr;
+        if (window == "details") {
+            shown = fixture_->open(ReadingKind::RisingSign);
+            answer = shown->findChild<QWidget*>("txtName");
+        } else {
+            const ReadingKind kind = window == "rising"      ? ReadingKind::RisingSign
+                                     : window == "midheaven" ? ReadingKind::Midheaven
+                                                             : ReadingKind::Descendant;
+            shown = fixture_->read(kind);
+            const char* signName = window == "rising"      ? "lblYourRisingSign"
+                                   : window == "midheaven" ? "lblYourMidheavenSign"
+                                                           : "lblYourDescendantSign";
+            answer = shown->findChild<QWidget*>(signName);
+        }
+        QVERIFY(shown);
+        auto* area = main_->findChild<QMdiArea*>();
+        QCOMPARE(area->height(), room);
+        QWidget* viewport = area->viewport();
+        auto inView = [&](QWidget* widget) {
+            return viewport->rect().contains(
+                QRect(widget->mapTo(viewport, QPoint(0, 0)), widget->size()));
+        };
+        // The focus where the window puts it, and the answer in view all the same.
+        QCOMPARE(QApplication::focusWidget(),
+                 shown->findChild<QWidget*>(window == "details" ? "txtName" : "cmdExit"));
+        QVERIFY(inView(answer));
+        QVERIFY(inView(shown->findChild<QWidget*>("Label61")));
+        QCOMPARE(area->verticalScrollBar()->isVisible(), scrolls);
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QWidget* frame = shown->parentWidget();
+        if (scrolls) {
+            // The caption too: the frame's top edge is the room's.
+            QCOMPARE(frame->mapTo(viewport, QPoint(0, 0)), QPoint(frame->x(), 0));
+            return;
+        }
+        for (QWidget* control : shown->findChildren<QWidget*>()) {
+            if (control->focusPolicy() & Qt::TabFocus && control->isVisibleTo(shown))
+                QVERIFY2(inView(control), qPrintable(control->objectName()));
+        }
+    }
+
+    void onlyTheKeyboardScrollsToTheFocus()
     {
         start(1024);
         main_->showNormal();
-        main_->resize(1024, 575);
-        QTRY_COMPARE(main_->height(), 575);
+        auto* workArea = main_->findChild<QWidget*>("workArea");
+        main_->resize(1024, main_->height() - workArea->height() + 417);
+        QTRY_COMPARE(workArea->height(), 417);
         QWidget* result = risingSignResult();
-        QVERIFY(result);
         auto* area = main_->findChild<QMdiArea*>();
-        QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
-        // Exit, at the bottom, has the focus on opening and is in view.
+        QScrollBar* bar = area->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
         auto* exit = result->findChild<QPushButton*>("cmdExit");
-        QCOMPARE(QApplication::focusWidget(), exit);
-        QVERIFY(area->viewport()->rect().contains(
-            QRect(exit->mapTo(area->viewport(), QPoint(0, 0)), exit->size())));
-        area->verticalScrollBar()->setValue(0);
         auto* back = result->findChild<QPushButton*>("cmdBack");
-        back->setFocus(Qt::TabFocusReason);
+        // Given by the program or by the window coming back to the front: no scrolling.
+        back->setFocus(Qt::OtherFocusReason);
+        exit->setFocus(Qt::ActiveWindowFocusReason);
+        QCOMPARE(bar->value(), 0);
+        // Moved there by the user: the control comes into view.
+        QTest::keyClick(exit, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), back);
+        QVERIFY(bar->value() > 0);
         const QRect place(back->mapTo(area->viewport(), QPoint(0, 0)), back->size());
         QVERIFY2(area->viewport()->rect().contains(place), "Back is below the edge");
-        QVERIFY(area->verticalScrollBar()->value() > 0);
+        // Shift+Tab from Exit goes round to the last topic box, near the top again.
+        QTest::keyClick(back, Qt::Key_Backtab);
+        QTest::keyClick(exit, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtYourNature"));
+        QWidget* nature = QApplication::focusWidget();
+        QVERIFY(area->viewport()->rect().contains(
+            QRect(nature->mapTo(area->viewport(), QPoint(0, 0)), nature->size())));
+    }
+
+    // Maximised on the real platform, a window restores to the size it asks for, within the
+    // screen and centred on it; its minimum never exceeds the room, which on Wayland would end
+    // the program.
+    void maximisedWindowsRestoreToTheirOwnSize_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("minimum");
+        QTest::newRow("the main window's design") << QSize(792, 740) << QSize(733, 182);
+        QTest::newRow("larger than the screen") << QSize(3000, 3000) << QSize(2500, 2000);
+    }
+    void maximisedWindowsRestoreToTheirOwnSize()
+    {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, minimum);
+        QtPlatform platform;
+        AskingWindow window(asked);
+        window.setMinimumSize(minimum);
+        platform.showMaximized(&window);
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect normal = window.normalGeometry();
+        QVERIFY2(available.contains(normal), qPrintable(QString("%1,%2 %3x%4")
+                                                            .arg(normal.x())
+                                                            .arg(normal.y())
+                                                            .arg(normal.width())
+                                                            .arg(normal.height())));
+        QVERIFY(normal.width() <= asked.width() && normal.height() <= asked.height());
+        QVERIFY(normal.width() == asked.width() || normal.width() < available.width());
+        QVERIFY((normal.center() - available.center()).manhattanLength() <= 2);
+        QVERIFY(window.minimumWidth() < available.width());
+        QVERIFY(window.minimumHeight() < available.height());
+        QVERIFY(window.minimumWidth() <= normal.width());
+    }
+
+    void theMainWindowsSizesSuitTheSmallestScreen()
+    {
+        // Restored: the design's client area; at its minimum, every strip control is inside.
+        QCOMPARE(main_->sizeHint().width(), Twips(11880));
+        QVERIFY(main_->sizeHint().height() > Twips(560 + 900 + 8640 + 735));
+        const QSize minimum = main_->minimumSize();
+        QVERIFY(minimum.width() <= 1024 && minimum.height() <= 600);
+        QVERIFY(minimum.width() >= Twips(10755));
+        main_->showNormal();
+        main_->resize(1, 1);
+        QTRY_COMPARE(main_->size(), minimum);
+        for (QPushButton* control : main_->findChildren<QPushButton*>()) {
+            if (!control->isVisibleTo(main_))
+                continue;
+            const QRect place(control->mapTo(main_, QPoint(0, 0)), control->size());
+            QVERIFY2(main_->rect().contains(place), qPrintable(control->text()));
+        }
     }
 
     // Whatever closes the result, with its birth-details window hidden, the main window's menus

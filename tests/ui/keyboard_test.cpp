@@ -2,7 +2,9 @@
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "support/fake_platform.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
+#include "windows/topic_box.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace orbis;
@@ -105,6 +108,142 @@ private slots:
         press(Qt::Key_Escape);
         QVERIFY(!main->readingWindow(ReadingSlot(resultSlot)));
         QVERIFY(main->isWelcomeVisible());
+    }
+
+    // Tab goes round every control of the window in the order it is seen, Shift+Tab the other
+    // way; the focus starts where the window puts it.
+    void tabGoesRoundEveryControl_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QStringList>("order");
+        const QStringList details{"txtName", "cmbTime",    "cmbDate", "cmbMonth",
+                                  "cmbYear", "cmdProceed", "cmdExit"};
+        QTest::newRow("rising details") << int(ReadingKind::RisingSign) << false << details;
+        QTest::newRow("midheaven details") << int(ReadingKind::Midheaven) << false << details;
+        QTest::newRow("descendant details") << int(ReadingKind::Descendant) << false << details;
+        QTest::newRow("rising result") << int(ReadingKind::RisingSign) << true
+                                       << QStringList{"cmdExit",       "cmdBack",
+                                                      "txtYourLooks",  "txtYourLoveandDomesticLife",
+                                                      "txtYourHealth", "txtYourCareerandFinance",
+                                                      "txtYourNature"};
+        QTest::newRow("midheaven result")
+            << int(ReadingKind::Midheaven) << true << QStringList{"cmdExit", "cmdBack"};
+        QTest::newRow("descendant result")
+            << int(ReadingKind::Descendant) << true << QStringList{"cmdExit", "cmdBack"};
+    }
+    void tabGoesRoundEveryControl()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, result);
+        QFETCH(QStringList, order);
+        ReadingFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QWidget* window =
+            result ? fixture.read(ReadingKind(kind)) : fixture.open(ReadingKind(kind));
+        QVERIFY(window);
+        // Every control that takes the focus by Tab is in the round.
+        QStringList takesTab;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) &&
+                !widget->focusProxy())
+                takesTab.append(widget->objectName());
+        }
+        takesTab.sort();
+        QStringList sorted = order;
+        sorted.sort();
+        QCOMPARE(takesTab, sorted);
+
+        QCOMPARE(focused(), order.first());
+        QStringList forward;
+        for (int i = 0; i < order.size(); ++i) {
+            forward.append(focused());
+            press(Qt::Key_Tab);
+        }
+        QCOMPARE(forward, order);
+        QCOMPARE(focused(), order.first());
+        QStringList backward;
+        for (int i = 0; i < order.size(); ++i) {
+            press(Qt::Key_Backtab);
+            backward.prepend(focused());
+        }
+        QCOMPARE(backward, order);
+    }
+
+    // A focused topic box scrolls by keys, and a screen reader names it by its heading.
+    void topicBoxesScrollByKeysAndCarryTheirHeading()
+    {
+        ReadingFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QWidget* result = fixture.read(ReadingKind::RisingSign);
+        const std::pair<const char*, const char*> boxes[] = {
+            {"txtYourLooks", "Label7"},
+            {"txtYourLoveandDomesticLife", "Label4"},
+            {"txtYourHealth", "Label2"},
+            {"txtYourCareerandFinance", "Label5"},
+            {"txtYourNature", "Label6"}};
+        int scrolled = 0;
+        for (const auto& [boxName, headingName] : boxes) {
+            auto* box = result->findChild<TopicBox*>(boxName);
+            auto* heading = result->findChild<QLabel*>(headingName);
+            QVERIFY(box && heading);
+            QCOMPARE(box->accessibleName(), heading->text());
+            QCOMPARE(heading->buddy(), box);
+            box->setFocus(Qt::TabFocusReason);
+            QScrollBar* bar = box->verticalScrollBar();
+            if (bar->maximum() == 0)
+                continue;
+            ++scrolled;
+            press(Qt::Key_Down);
+            QVERIFY2(bar->value() > 0, boxName);
+            press(Qt::Key_End);
+            QCOMPARE(bar->value(), bar->maximum());
+            press(Qt::Key_PageUp);
+            QVERIFY2(bar->value() < bar->maximum(), boxName);
+            press(Qt::Key_Home);
+            QCOMPARE(bar->value(), 0);
+        }
+        // Capricorn's texts overflow their boxes at the design's sizes.
+        QVERIFY(scrolled > 0);
+    }
+
+    // Enter presses the focused button in the main window as in every other window; the button
+    // Enter presses when none has the focus is drawn as the default one.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("slot");
+        QTest::newRow("Zodiac Rising Sign") << 2 << int(ReadingSlot::RisingSignDetails);
+        QTest::newRow("Descendant Astrology") << 0 << int(ReadingSlot::DescendantDetails);
+        QTest::newRow("Midheaven Astrology") << 1 << int(ReadingSlot::MidheavenDetails);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, option);
+        QFETCH(int, slot);
+        ReadingFixture fixture;
+        QVERIFY(fixture.start());
+        MainWindow* main = fixture.main();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        Element<QPushButton>(main, "cmdSelectOption", option)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        QWidget* details = main->readingWindow(ReadingSlot(slot));
+        QVERIFY(details);
+        QVERIFY(details->findChild<QPushButton*>("cmdProceed")->isDefault());
+        QVERIFY(!details->findChild<QPushButton*>("cmdExit")->isDefault());
+        QWidget* result = fixture.read(ReadingKind(option));
+        QVERIFY(result->findChild<QPushButton*>("cmdExit")->isDefault());
+        QVERIFY(!result->findChild<QPushButton*>("cmdBack")->isDefault());
+        press(Qt::Key_Escape);
+
+        main->findChild<QPushButton*>("cmdMdiExit")->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Enter);
+        QCOMPARE(fixture.endRequests, 1);
     }
 };
 

@@ -205,13 +205,53 @@ private slots:
 
         const QPoint before = caption(main, 5)->pos();
         main->showNormal();
-        main->resize(600, 500);
+        main->resize(screenPixels + 200, 500);
         QCOMPARE(caption(main, 5)->pos(), before);
 
         main->OpenReading(ReadingKind::RisingSign);
         auto* frame = main->findChild<QMdiSubWindow*>();
         QCOMPARE(frame->y(), 0);
         QVERIFY(qAbs(frame->x() - Twips((w - frame->width() * 15.0) / 2)) <= 1);
+    }
+
+    // A window restored narrower than the screen places from its own width: nothing of the
+    // strips is lost outside it, and a reading window opens inside it.
+    void aNarrowerWindowKeepsItsControlsInside_data()
+    {
+        QTest::addColumn<int>("screenPixels");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("1366 screen, design size") << 1366 << QSize(792, 740);
+        QTest::newRow("1920 screen, design size") << 1920 << QSize(792, 740);
+        QTest::newRow("1366 screen, the minimum") << 1366 << QSize(1, 1);
+    }
+    void aNarrowerWindowKeepsItsControlsInside()
+    {
+        QFETCH(int, screenPixels);
+        QFETCH(QSize, window);
+        platform_->screenWidth = screenPixels * 15.0;
+        MainWindow* main = start();
+        main->showNormal();
+        main->resize(window);
+        QTRY_VERIFY(main->width() < screenPixels);
+        QVERIFY(main->width() >= window.width());
+        QWidget* container = main->findChild<QWidget*>("picButtonContainer");
+        const QRect inside = main->rect();
+        auto expectInside = [&](QWidget* widget) {
+            const QRect place(widget->mapTo(main, QPoint(0, 0)), widget->size());
+            QVERIFY2(inside.contains(place), qPrintable(widget->objectName()));
+        };
+        expectInside(container);
+        for (int index = 0; index < 3; ++index)
+            expectInside(Element<QPushButton>(main, "cmdSelectOption", index));
+        expectInside(main->findChild<QWidget*>("lblSelvaneBanner"));
+        expectInside(main->findChild<QWidget*>("cmdMdiExit"));
+        expectInside(main->findChild<QWidget*>("Label7"));
+        QVERIFY(qAbs(container->x() - (main->width() - container->width()) / 2) <= 1);
+
+        main->OpenReading(ReadingKind::Midheaven);
+        auto* frame = main->findChild<QMdiSubWindow*>();
+        QVERIFY(frame->x() >= 0);
+        QVERIFY(frame->x() + frame->width() <= main->width());
     }
 
     void readingWindowsBringTheWelcomePanelBackWhenTheyUnload()

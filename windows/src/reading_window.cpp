@@ -48,6 +48,8 @@ void ReadingWindow::finishWindow(MenuFamily family, const FileCommands& commands
                                     commands.exit, [this] { host_.showAbout(this); }},
                                    host_.platform());
     defaultAndCancel_ = defaultAndCancel;
+    // Drawn as the button Enter presses.
+    defaultAndCancel_->setDefault(true);
     connect(commands.firstButton, &QPushButton::clicked, this, commands.first);
     connect(commands.exitButton, &QPushButton::clicked, this, commands.exit);
 }
@@ -100,6 +102,25 @@ QPushButton* ReadingWindow::addButton(QWidget* parent, const QString& name, cons
 QMdiSubWindow* ReadingWindow::subWindow() const
 {
     return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void ReadingWindow::setKeyboardOrder(const QList<QWidget*>& order)
+{
+    keyboardOrder_.clear();
+    for (QWidget* widget : order)
+        keyboardOrder_.append(widget);
+    for (qsizetype i = 1; i < keyboardOrder_.size(); ++i)
+        setTabOrder(keyboardOrder_[i - 1], keyboardOrder_[i]);
+}
+
+bool ReadingWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ParentChange) {
+        for (qsizetype i = 1; i < keyboardOrder_.size(); ++i)
+            setTabOrder(keyboardOrder_[i - 1], keyboardOrder_[i]);
+    }
+    return handled;
 }
 
 void ReadingWindow::unload()

@@ -30,6 +30,8 @@ void ResultWindow::finishButtons(QPushButton* back, QPushButton* exit)
                   .exit = [this] { cmdExit_Click(); }},
                  exit);
     setFocusProxy(exit);
+    // Exit first, where the window puts the focus, then Back.
+    setKeyboardOrder({exit, back});
 }
 
 void ResultWindow::showPicture(QLabel* picture, int number) const

@@ -177,6 +177,11 @@ void RisingSignDisplay::createButtonsAndOffers()
     QPushButton* back = addButton(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
                                   kLayout.back, colours::Peach);
     finishButtons(back, exit);
+    // After Back, the topic boxes in reading order: the row of three, then the row of two.
+    QList<QWidget*> order{exit, back};
+    for (const TopicPlace& place : kTopics)
+        order.append(topic(QString::fromLatin1(place.boxName)));
+    setKeyboardOrder(order);
 }
 
 QLabel* RisingSignDisplay::value(const QString& name) const

@@ -18,6 +18,7 @@ class QPushButton;
 namespace orbis {
 
 class LinkLabel;
+class WorkArea;
 
 // The welcome panel picMain holds the labels lblCaption 0 to 5.
 inline constexpr int kWelcomeCaptionCount = 6;
@@ -45,6 +46,10 @@ public:
     QWidget* readingWindow(ReadingSlot slot) const override;
     void showAbout(QWidget* over) override;
 
+    // Restored from maximised: the design's client area. Smaller, the strips lose controls.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // The main window has been unloaded: the program is to end.
     void ended();
@@ -52,6 +57,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createMenus();
@@ -60,9 +67,10 @@ private:
     void createWelcomePanel();
     void createFooter(QWidget* strip);
     void placeFromScreenWidth();
+    // The width, in twips, that centred controls and reading windows are placed from.
+    double placingWidth() const;
     // `leaving` is a reading window on its way out, or null.
     void showMenusOf(const QMdiSubWindow* leaving);
-    void scrollToFocus(QWidget* focused);
     void setCaptionUnderline(int index, bool underline);
 
     Platform& platform_;
@@ -73,6 +81,7 @@ private:
 
     QList<QAction*> mainMenus_;
     QMdiArea* mdiArea_ = nullptr;
+    WorkArea* workArea_ = nullptr;
     QWidget* picMain_ = nullptr;
     LinkLabel* lblSelvaneBanner_ = nullptr;
     QWidget* picButtonContainer_ = nullptr;

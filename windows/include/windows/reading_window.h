@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -57,6 +58,11 @@ protected:
     static QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
                                   const TwipsBox& box, const QColor& face);
     QMdiSubWindow* subWindow() const;
+    // The order in which Tab visits the window's controls, from the one that has the focus first;
+    // kept when the window is taken into its frame, which would otherwise split it.
+    void setKeyboardOrder(const QList<QWidget*>& order);
+
+    bool event(QEvent* event) override;
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +74,7 @@ private:
     QList<QAction*> menuBarActions_;
     // Enter presses it unless another button has the focus; Escape always.
     QPushButton* defaultAndCancel_ = nullptr;
+    QList<QPointer<QWidget>> keyboardOrder_;
 };
 
 } // namespace orbis
