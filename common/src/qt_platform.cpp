@@ -27,7 +27,9 @@ namespace orbis {
 namespace {
 
 constexpr auto kOrganisation = "Selvane";
-constexpr QSize kFrameAllowance{16, 96};
+// A window's frame beside its client area: thin borders at the sides, the title bar and borders
+// above and below, and on Wayland a panel that the screen's available room does not leave out.
+constexpr QSize kFrameAllowance{4, 96};
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
@@ -155,7 +157,6 @@ void QtPlatform::showMaximized(QWidget* window)
     const QScreen* screen = window->screen();
     if (screen) {
         const QRect available = screen->availableGeometry();
-        // Room for the window's own frame, and on Wayland for a panel the screen does not report.
         const QSize room = available.size() - kFrameAllowance;
         // On Wayland a minimum larger than the room the compositor gives ends the program.
         window->setMinimumSize(window->minimumSize().boundedTo(room));

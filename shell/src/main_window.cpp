@@ -55,7 +55,6 @@ constexpr struct {
     TwipsBox offer{.left = 120, .top = 60, .width = 6975, .height = 615};
     TwipsBox exit{.top = 120, .width = 1335, .height = 495};
     double exitRightMargin = 120;
-    double clientWidth = 11880;
 } kLayout{};
 
 // The smallest supported screen: no minimum may ask for more.
@@ -319,34 +318,30 @@ void MainWindow::createFooter(QWidget* strip)
 
 QSize MainWindow::sizeHint() const
 {
-    // The design's client area: the strips and the whole welcome panel.
-    return {Twips(kLayout.clientWidth),
-            menuBar()->sizeHint().height() +
-                Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
-                      kLayout.welcomeHeight + kLayout.footerHeight)};
+    // Restored from maximised: the strips' controls, placed from the screen's width, all inside,
+    // over the design's height.
+    return {stripsWidth(), menuBar()->sizeHint().height() +
+                               Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                                     kLayout.welcomeHeight + kLayout.footerHeight)};
 }
 
 QSize MainWindow::minimumSizeHint() const
 {
-    // Below this the strips would lose controls; the welcome panel may go entirely.
-    const QSize strips(
-        Twips(kLayout.buttonContainer.width + 2 * kLayout.exitRightMargin),
-        menuBar()->sizeHint().height() +
-            Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight + kLayout.footerHeight));
+    // Below this the strips would lose controls; the welcome panel may go entirely. Never more
+    // than the smallest screen: on Wayland a minimum the compositor cannot give ends the program.
+    const QSize strips(stripsWidth(), menuBar()->sizeHint().height() +
+                                          Twips(kLayout.bannerStripHeight +
+                                                kLayout.buttonStripHeight + kLayout.footerHeight));
     return strips.boundedTo(kSmallestScreen);
 }
 
-double MainWindow::placingWidth() const
+int MainWindow::stripsWidth() const
 {
-    // The screen's width, as the design places from; a window restored narrower than the screen
-    // places from its own, so no control of the strips is lost outside it.
-    return isVisible() ? qMin(screenWidth_, PixelsToTwips(width())) : screenWidth_;
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    placeFromScreenWidth();
+    // The right edge of the rightmost control: Exit, or on a very narrow screen the option strip;
+    // and a pixel more, which a scale such as 125 % may round away.
+    return Twips(qMax(screenWidth_ - kLayout.exitRightMargin,
+                      (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
+           1;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -363,7 +358,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::placeFromScreenWidth()
 {
-    const double w = placingWidth();
+    // From the screen's width, once: a smaller window later keeps these places.
+    const double w = screenWidth_;
     auto centred = [w](QWidget* widget, double top) {
         MoveTwips(widget, (w - PixelsToTwips(widget->width())) / 2, top);
     };
@@ -424,8 +420,8 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     frame->show();
     frame->adjustSize();
     frame->setFixedSize(frame->sizeHint());
-    // Centred as the strips' controls are, at the top of the space the main window leaves.
-    workArea_->place(frame, Twips((placingWidth() - PixelsToTwips(frame->width())) / 2));
+    // Centred on the screen's width, at the top of the space the main window leaves.
+    workArea_->place(frame, Twips((screenWidth_ - PixelsToTwips(frame->width())) / 2));
     mdiArea_->setActiveSubWindow(frame);
     window->setWindowTitle(caption);
     window->setFocus();

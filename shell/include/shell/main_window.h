@@ -46,7 +46,8 @@ public:
     QWidget* readingWindow(ReadingSlot slot) const override;
     void showAbout(QWidget* over) override;
 
-    // Restored from maximised: the design's client area. Smaller, the strips lose controls.
+    // Restored from maximised: the strips whole and the design's height. Smaller, the strips
+    // lose controls.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -57,7 +58,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -67,8 +67,8 @@ private:
     void createWelcomePanel();
     void createFooter(QWidget* strip);
     void placeFromScreenWidth();
-    // The width, in twips, that centred controls and reading windows are placed from.
-    double placingWidth() const;
+    // How wide the strips' controls reach, in pixels, placed from the screen's width.
+    int stripsWidth() const;
     // `leaving` is a reading window on its way out, or null.
     void showMenusOf(const QMdiSubWindow* leaving);
     void setCaptionUnderline(int index, bool underline);
