@@ -153,26 +153,24 @@ private slots:
         row("midheaven", "Label9", true, QColor(0, 0, 255));
         row("descendant", "Label9", true, QColor(255, 0, 255));
         row("descendant", "Label8", true, QColor(0, 0, 255));
-        // The result windows.
-        row("risingResult", "Frame2", false, wine);
-        row("risingResult", "Label61", false, wine);
-        row("risingResult", "Frame1", false, seaBlue);
-        row("risingResult", "txtYourNature", false, seaBlue);
-        row("risingResult", "Frame5", false, wine);
-        row("risingResult", "Label19", true, brown);
-        row("risingResult", "lblYourRisingSign", true, QColor(64, 0, 0));
-        const std::tuple<const char*, QColor, QColor, QColor, QColor, QColor> results[] = {
-            {"midheavenResult", lavender, lavender, lavender, QColor(255, 0, 0), QColor(0, 0, 255)},
-            {"descendantResult", seaBlue, wine, mint, QColor(0, 0, 255), QColor(64, 0, 0)},
+        // The result windows; the rising sign's content area has no caption.
+        const std::tuple<const char*, QColor, QColor, QColor> results[] = {
+            {"risingResult", wine, seaBlue, QColor()},
+            {"midheavenResult", lavender, lavender, QColor(255, 0, 0)},
+            {"descendantResult", wine, mint, QColor(0, 0, 255)},
         };
-        for (const auto& [window, background, strips, frame, frameCaption, sign] : results) {
+        for (const auto& [window, strips, content, caption] : results) {
             row(window, "Frame2", false, strips);
             row(window, "Label61", false, strips);
-            row(window, "Frame1", false, frame);
+            row(window, "Frame1", false, content);
             row(window, "Frame5", false, strips);
-            row(window, "Frame1", true, frameCaption);
+            if (caption.isValid())
+                row(window, "Frame1", true, caption);
             row(window, "Label18", true, brown);
         }
+        row("risingResult", "txtYourNature", false, seaBlue);
+        row("risingResult", "Label19", true, brown);
+        row("risingResult", "lblYourRisingSign", true, QColor(64, 0, 0));
         row("midheavenResult", "lblYourMidheavenSign", true, QColor(0, 0, 255));
         row("descendantResult", "lblYourDescendantSign", true, QColor(64, 0, 0));
         row("descendantResult", "lblMoreAboutSign", true, QColor(64, 0, 0));
