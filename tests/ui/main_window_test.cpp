@@ -8,7 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 using namespace orbis;
@@ -278,6 +282,62 @@ private slots:
         QVERIFY(!main->isVisible());
         QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
         QCOMPARE(platform_->messages.size(), messages);
+    }
+
+    // The program ends when the application's event loop returns, as it does in main().
+    void endingReturnsTheEventLoop_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("withReading");
+        QTest::newRow("Exit button, reading open") << "button" << true;
+        QTest::newRow("File, Exit") << "menu" << false;
+        QTest::newRow("close box, reading open") << "close box" << true;
+        QTest::newRow("close box") << "close box" << false;
+    }
+    void endingReturnsTheEventLoop()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, withReading);
+        program_ = std::make_unique<Program>(*platform_, [this] {
+            ++endRequests_;
+            QCoreApplication::quit();
+        });
+        QVERIFY(program_->start());
+        MainWindow* main = program_->mainWindow();
+        if (withReading) {
+            main->OpenReading(ReadingKind::Descendant);
+            QTest::keyClicks(main->findChild<QLineEdit*>("txtName"), "ann");
+            QTest::mouseClick(main->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
+            QVERIFY(main->readingWindow(ReadingSlot::DescendantResult));
+        }
+        QTimer::singleShot(0, main, [main, how] {
+            if (how == "button") {
+                QTest::mouseClick(main->findChild<QPushButton*>("cmdMdiExit"), Qt::LeftButton);
+            } else if (how == "menu") {
+                // The item as the bar shows it: File, then Exit.
+                for (QAction* top : main->menuBar()->actions()) {
+                    if (top->objectName() == "mnuFile" && top->menu()) {
+                        for (QAction* item : top->menu()->actions()) {
+                            if (item->objectName() == "mnuExit")
+                                item->trigger();
+                        }
+                    }
+                }
+            } else {
+                main->windowHandle()->close();
+            }
+        });
+        // A loop that does not return by then never will.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        giveUp.start(5000);
+        const int returned = QApplication::exec();
+        QCOMPARE(returned, 0);
+        QCOMPARE(endRequests_, 1);
+        QVERIFY(!main->isVisible());
+        QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
+        QVERIFY(platform_->messages.isEmpty());
     }
 };
 

@@ -12,12 +12,15 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 using namespace orbis;
@@ -101,6 +104,29 @@ class MenusTest : public QObject {
         else
             about->close();
         QVERIFY2(about->isHidden(), qPrintable("still open after " + closeBy));
+    }
+    // Clicks `target` at `at` as the user does: through the main window, where it shows on screen
+    // (the reading windows' area scrolled to it first), reaching whatever is on top there.
+    void clickAsUser(QWidget* target, QPoint at)
+    {
+        auto* area = main_->findChild<QMdiArea*>();
+        if (area->viewport()->isAncestorOf(target)) {
+            const QPoint inView = target->mapTo(area->viewport(), at);
+            const QRect room = area->viewport()->rect().adjusted(4, 4, -4, -4);
+            QScrollBar* down = area->verticalScrollBar();
+            QScrollBar* across = area->horizontalScrollBar();
+            if (!room.contains(inView)) {
+                down->setValue(down->value() + inView.y() - room.center().y());
+                across->setValue(across->value() + inView.x() - room.center().x());
+            }
+        }
+        const QPoint inWindow = target->mapTo(main_, at);
+        QVERIFY2(main_->rect().contains(inWindow), qPrintable(target->objectName()));
+        QWidget* hit = main_->childAt(inWindow);
+        QVERIFY2(hit == target || target->isAncestorOf(hit),
+                 qPrintable(target->objectName() + " is under " +
+                            (hit ? hit->objectName() : QString("nothing"))));
+        QTest::mouseClick(main_->windowHandle(), Qt::LeftButton, {}, inWindow);
     }
     // Whatever the checks found, no dialog may stay open: exec() would wait for it for ever.
     static void CloseOpenDialogs()
@@ -219,34 +245,49 @@ private slots:
 
     void promotionalLabels_data()
     {
+        QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("page");
-        QTest::newRow("main banner") << "main"
-                                     << "lblSelvaneBanner"
-                                     << "home-page";
-        QTest::newRow("main strip") << "main"
-                                    << "Picture6"
-                                    << "home-page";
-        QTest::newRow("main offer") << "main"
-                                    << "Label7"
-                                    << "fully-branded";
-        for (const char* w : {"rising", "risingResult", "midheaven", "midheavenResult",
-                              "descendant", "descendantResult"}) {
-            QTest::newRow(qPrintable(QString(w) + " banner")) << w << "Label61"
-                                                              << "home-page";
-            QTest::newRow(qPrintable(QString(w) + " in front")) << w << "front"
-                                                                << "";
+        // A laptop's screen, and the smallest the program is made for.
+        for (const QSize& screen : {QSize(1366, 768), QSize(1024, 600)}) {
+            auto row = [&](const QString& name) -> QTestData& {
+                return QTest::newRow(qPrintable(
+                           QString("%1x%2 %3").arg(screen.width()).arg(screen.height()).arg(name)))
+                       << screen;
+            };
+            row("main banner") << "main"
+                               << "lblSelvaneBanner"
+                               << "home-page";
+            row("main strip") << "main"
+                              << "Picture6"
+                              << "home-page";
+            row("main offer") << "main"
+                              << "Label7"
+                              << "fully-branded";
+            for (const char* w : {"rising", "risingResult", "midheaven", "midheavenResult",
+                                  "descendant", "descendantResult"}) {
+                row(QString(w) + " banner") << w << "Label61"
+                                            << "home-page";
+                row(QString(w) + " in front") << w << "front"
+                                              << "";
+            }
+            row("sun sign caption") << "risingResult"
+                                    << "Label19"
+                                    << "co-brand";
         }
-        QTest::newRow("sun sign caption") << "risingResult"
-                                          << "Label19"
-                                          << "co-brand";
     }
     void promotionalLabels()
     {
+        QFETCH(QSize, screen);
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, page);
+        fixture_->platform.screenWidth = screen.width() * 15;
+        fixture_->platform.screenHeight = screen.height();
+        QVERIFY(fixture_->start());
+        main_ = fixture_->main();
+        QCOMPARE(main_->size(), screen);
         QWidget* root = main_;
         if (window != "main") {
             const ReadingKind kind = window.startsWith("rising") ? ReadingKind::RisingSign
@@ -264,15 +305,24 @@ private slots:
             QVERIFY(coBrand->text().endsWith("Click Here for more info on co-branding."));
             const bool coBrandInFront = window.startsWith("rising");
             QLabel* front = coBrandInFront ? coBrand : fullBrand;
-            QTest::mouseClick(front, Qt::LeftButton);
+            QLabel* back = coBrandInFront ? fullBrand : coBrand;
+            clickAsUser(front, front->rect().center());
             QCOMPARE(fixture_->platform.opened,
                      QList<QUrl>{QUrl(Link(coBrandInFront ? "co-brand" : "fully-branded"))});
-            QCOMPARE(front->parentWidget()->childAt(front->geometry().center()), front);
+            // Only the front one's text is seen there: the spot looks as the front label alone.
+            const QImage seen = root->grab(QRect(front->mapTo(root, QPoint(0, 0)), front->size()))
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+            const QImage alone = front->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY(alone != back->grab().toImage().convertToFormat(QImage::Format_RGB32));
+            QVERIFY2(seen == alone, "the label behind shows through");
             return;
         }
         auto* label = root->findChild<QLabel*>(control);
         QVERIFY(label);
-        QTest::mouseClick(label, Qt::LeftButton);
+        // The strip is clicked beside its banner, at its left end.
+        clickAsUser(label, control == "Picture6" ? QPoint(4, label->height() / 2)
+                                                 : label->rect().center());
         QCOMPARE(fixture_->platform.opened, QList<QUrl>{QUrl(Link(qPrintable(page)))});
     }
 

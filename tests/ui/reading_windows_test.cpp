@@ -4,11 +4,16 @@
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/birth_details_window.h"
+#include "windows/sign_pictures.h"
 
+#include "orbis/chart_points.h"
+#include "orbis/reading_state.h"
+#include "orbis/rising_sign.h"
 #include "orbis/sign_profile.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -25,6 +30,89 @@ using namespace orbis::testing;
 Q_DECLARE_METATYPE(orbis::ReadingKind)
 
 namespace {
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// What a control shows: a label's text or a text box's.
+QString Shown(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
+        return box->toPlainText();
+    return QStringLiteral("<not a text>");
+}
+
+// The label in `root` that shows `caption`, or null.
+QLabel* CaptionLabel(QWidget* root, const QString& caption)
+{
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->text() == caption)
+            return label;
+    }
+    return nullptr;
+}
+
+// The control a reader takes to belong to `caption`: the nearest one directly below it, sharing
+// its left edge, or (`beside`) the nearest to its right on its line.
+QWidget* ControlOf(const QLabel* caption, bool beside = false)
+{
+    QWidget* found = nullptr;
+    const QRect place = caption->geometry();
+    for (QWidget* other :
+         caption->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect at = other->geometry();
+        const bool candidate = beside ? at.top() == place.top() && at.left() > place.right()
+                                      : at.left() == place.left() && at.top() > place.bottom();
+        if (other != caption && candidate &&
+            (!found || (beside ? at.left() < found->x() : at.top() < found->y())))
+            found = other;
+    }
+    return found;
+}
+
+// Each heading of the rising sign result and the profile field shown under it.
+struct ProfileField {
+    const char* caption;
+    const char* control;
+    std::string_view SignProfile::*field;
+};
+constexpr ProfileField kProfileFields[] = {
+    {"Your Ruling Planet", "lblYourRulingPlanet", &SignProfile::RulingPlanet},
+    {"Your Symbol", "lblYourSymbol", &SignProfile::Symbol},
+    {"Your Element", "lblYourElement", &SignProfile::Element},
+    {"Your Sign Color", "lblYourSignColor", &SignProfile::SignColor},
+    {"Your Type of Sign", "lblYourTypeofSign", &SignProfile::TypeofSign},
+    {"Your Lucky Days", "lblYourLuckyDays", &SignProfile::LuckyDays},
+    {"Your Lucky Numbers", "lblYourLuckyNumbers", &SignProfile::LuckyNumbers},
+    {"Your Lucky Direction", "lblYourLuckyDirection", &SignProfile::LuckyDirection},
+    {"Your Lucky Colors", "lblYourLuckyColors", &SignProfile::LuckyColors},
+    {"Your Lucky Gemstone", "lblYourLuckyGemstone", &SignProfile::LuckyGemstone},
+    {"Your Looks", "txtYourLooks", &SignProfile::Looks},
+    {"Your Nature", "txtYourNature", &SignProfile::Nature},
+    {"Your Career and Finance", "txtYourCareerandFinance", &SignProfile::CareerandFinance},
+    {"Your Love and Domestic Life", "txtYourLoveandDomesticLife",
+     &SignProfile::LoveandDomesticLife},
+    {"Your Health", "txtYourHealth", &SignProfile::Health},
+};
+
+// Checks that `caption` is shown in `root` and that the control belonging to it is `control`
+// showing exactly `expected`.
+void CheckShown(QWidget* root, const QString& caption, const QString& control,
+                const QString& expected, bool beside = false)
+{
+    const QLabel* label = CaptionLabel(root, caption);
+    QVERIFY2(label && label->isVisible(), qPrintable(caption));
+    const QWidget* shown = ControlOf(label, beside);
+    QVERIFY2(shown, qPrintable("nothing under " + caption));
+    // Named with the heading, so that a failure says where the user sees it.
+    QCOMPARE(caption + ": " + shown->objectName(), caption + ": " + control);
+    QVERIFY2(shown->isVisible(), qPrintable(control));
+    QCOMPARE(caption + ": " + Shown(shown), caption + ": " + expected);
+}
 
 } // namespace
 
@@ -146,9 +234,38 @@ private slots:
         }
         window->findChild<QLineEdit*>("txtName")->setText("AB");
         QCOMPARE(typed(window, "\b", Qt::Key_Backspace), QString("A"));
-        QTest::keyClick(window->findChild<QLineEdit*>("txtName"), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), QString("A"));
-        QCOMPARE(fixture_->platform.messages.last().text, QString("Please Enter Only Alphabet !"));
+    }
+
+    // The keys type control characters 22, 3 and 24, which the filter turns away, even with
+    // letters on the clipboard that pasting by the mouse would let in.
+    void clipboardKeysAreRejected_data()
+    {
+        QTest::addColumn<ReadingKind>("kind");
+        QTest::addColumn<int>("key");
+        QTest::newRow("rising Ctrl+V") << ReadingKind::RisingSign << int(Qt::Key_V);
+        QTest::newRow("rising Ctrl+C") << ReadingKind::RisingSign << int(Qt::Key_C);
+        QTest::newRow("rising Ctrl+X") << ReadingKind::RisingSign << int(Qt::Key_X);
+        QTest::newRow("midheaven Ctrl+V") << ReadingKind::Midheaven << int(Qt::Key_V);
+        QTest::newRow("descendant Ctrl+X") << ReadingKind::Descendant << int(Qt::Key_X);
+    }
+    void clipboardKeysAreRejected()
+    {
+        QFETCH(ReadingKind, kind);
+        QFETCH(int, key);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText("mary");
+        QWidget* window = open(kind);
+        auto* name = window->findChild<QLineEdit*>("txtName");
+        QTest::keyClicks(name, "ann");
+        name->selectAll();
+        fixture_->platform.messages.clear();
+        QTest::keyClick(name, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(name->text(), QString("ANN"));
+        QCOMPARE(fixture_->platform.messages.size(), 1);
+        QCOMPARE(fixture_->platform.messages[0].text, QString("Please Enter Only Alphabet !"));
+        QVERIFY(fixture_->platform.messages[0].icon == MessageIcon::Information);
+        // Nothing was copied or cut either.
+        QCOMPARE(clipboard->text(), QString("mary"));
     }
 
     void typedNameArrivesInCapitalsWithItsBlank()
@@ -319,6 +436,12 @@ private slots:
                                          << "Scorpio";
         QTest::newRow("rising Pisces 6am") << ReadingKind::RisingSign << 1 << 3 << "6am-8am"
                                            << "Aries";
+        QTest::newRow("rising Scorpio 8pm") << ReadingKind::RisingSign << 15 << 11 << "8pm-10pm"
+                                            << "Cancer";
+        QTest::newRow("rising Libra noon") << ReadingKind::RisingSign << 1 << 10 << "noon-2pm"
+                                           << "Aquarius";
+        QTest::newRow("midheaven Libra noon") << ReadingKind::Midheaven << 1 << 10 << "noon-2pm"
+                                              << "Scorpio";
         QTest::newRow("midheaven Aries 4am") << ReadingKind::Midheaven << 10 << 4 << "4am-6am"
                                              << "Capricorn";
         QTest::newRow("midheaven Leo 10am") << ReadingKind::Midheaven << 1 << 8 << "10am-noon"
@@ -335,6 +458,8 @@ private slots:
                                                << "Leo";
         QTest::newRow("descendant Cancer 6am") << ReadingKind::Descendant << 1 << 7 << "6am-8am"
                                                << "Aquarius";
+        QTest::newRow("descendant Capricorn 2pm") << ReadingKind::Descendant << 5 << 1 << "2pm-4pm"
+                                                  << "Sagittarius";
         QTest::newRow("descendant Virgo 4pm") << ReadingKind::Descendant << 1 << 9 << "4pm-6pm"
                                               << "Virgo";
     }
@@ -359,16 +484,55 @@ private slots:
                                 : kind == ReadingKind::Midheaven ? "lblYourMidheavenSign"
                                                                  : "lblYourDescendantSign";
         QCOMPARE(shown->findChild<QLabel*>(signLabel)->text(), sign);
-        QVERIFY(!shown->findChild<QLabel*>("picSign")->pixmap().isNull());
-        QCOMPARE(shown->findChild<QLabel*>("picSign")->accessibleName(), sign);
         // The user's name appears nowhere in a result.
         for (QLabel* label : shown->findChildren<QLabel*>())
             QVERIFY(!label->text().contains("ANN LEE"));
-        if (kind != ReadingKind::RisingSign) {
-            const char* description =
-                kind == ReadingKind::Midheaven ? "lblMidheavenDesc" : "lblMoreAboutSign";
-            QVERIFY(shown->findChild<QLabel*>(description)->text().contains(sign));
+
+        // Every value as the engine gives it for these entries, each under its own heading.
+        ReadingState engine;
+        BeginReading(engine, day, month, band.toStdString());
+        FindRisingSign(engine, engine.currentLookupKey);
+        const ZodiacSign rising = *SignFromName(engine.currentRisingSign);
+        ZodiacSign reading = rising;
+        if (kind == ReadingKind::RisingSign) {
+            CheckShown(shown, "Your Rising Sign", "lblYourRisingSign", Text(SignName(rising)));
+            CheckShown(shown, "Your Sun Sign", "lblYourSunSign", Text(engine.currentSunSign));
+            const SignProfile& profile = GetSignProfile(rising);
+            for (const ProfileField& field : kProfileFields)
+                CheckShown(shown, field.caption, field.control, Text(profile.*(field.field)));
+            QCOMPARE(profile.PictureIndex, PictureNumber(rising));
+        } else if (kind == ReadingKind::Midheaven) {
+            reading = *GetMidheavenSign(engine.currentRisingSign);
+            QCOMPARE(shown->findChild<QGroupBox*>("Frame1")->title(),
+                     QString("Orbis Midheaven Astrology Result"));
+            CheckShown(shown, "Your Mid Heaven Is In", "lblYourMidheavenSign",
+                       Text(SignName(reading)), true);
+            // No heading of its own: the description runs under the sign's.
+            CheckShown(shown, "Your Mid Heaven Is In", "lblMidheavenDesc",
+                       Text(GetMidheavenDescription(reading)));
+        } else {
+            reading = *GetDescendantSign(engine.currentRisingSign);
+            QCOMPARE(shown->findChild<QGroupBox*>("Frame1")->title(),
+                     QString("Orbis Descendant Astrology Result"));
+            CheckShown(shown, "Your Descendant Sign", "lblYourDescendantSign",
+                       Text(SignName(reading)), true);
+            CheckShown(shown, "More About Your Sign", "lblMoreAboutSign",
+                       Text(GetDescendantDescription(reading)));
         }
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(Text(SignName(reading)), sign);
+        // The picture of the reading's sign: the one the pictures hold under its number.
+        auto* picture = shown->findChild<QLabel*>("picSign");
+        QVERIFY(picture->isVisible());
+        QCOMPARE(picture->accessibleName(), sign);
+        const QImage image = picture->pixmap().toImage();
+        int pictureNumber = 0;
+        for (int number = 1; number <= 12 && !pictureNumber; ++number) {
+            if (image == SignPictures().picture(number, picture->devicePixelRatioF()).toImage())
+                pictureNumber = number;
+        }
+        QCOMPARE(pictureNumber, PictureNumber(reading));
 
         // Back: the same entries, and the same reading again in a new window.
         QTest::mouseClick(shown->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);

@@ -1,5 +1,5 @@
-// A platform for tests: messages answered at once, pages and settings recorded, clock and screen
-// set.
+// A platform for tests: messages answered at once (or shown for real), pages and settings recorded,
+// clock and screen set.
 #pragma once
 
 #include "common/platform.h"
@@ -20,11 +20,13 @@ struct ShownMessage {
 
 class FakePlatform final : public Platform {
 public:
-    MessageAnswer showMessage(QWidget*, const QString& text, const QString& title, MessageIcon icon,
-                              MessageButtons buttons) override
+    MessageAnswer showMessage(QWidget* parent, const QString& text, const QString& title,
+                              MessageIcon icon, MessageButtons buttons) override
     {
         messages.append({text, title, icon, buttons});
         events.append(QStringLiteral("message"));
+        if (messagesTo)
+            return messagesTo->showMessage(parent, text, title, icon, buttons);
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
@@ -57,7 +59,10 @@ public:
     void showMaximized(QWidget* window) override
     {
         events.append(QStringLiteral("show"));
-        window->showMaximized();
+        // The whole screen at once, as the desktop gives it; the offscreen platform would first
+        // show a small window and maximise it to its own screen only events later.
+        window->setGeometry(0, 0, qRound(screenWidth / 15), screenHeight);
+        window->show();
     }
     QDateTime now() override { return clock; }
     double screenWidthTwips() override { return screenWidth; }
@@ -80,7 +85,11 @@ public:
     bool writesFail = false;
     bool lockFree = true;
     QDateTime clock{QDate(2026, 12, 8), QTime(10, 30, 0)};
-    double screenWidth = 1280 * 15;
+    // A laptop's screen: width in twips, height in pixels.
+    double screenWidth = 1366 * 15;
+    int screenHeight = 768;
+    // Where set, messages are also shown by it (a real box) and answered as it answers.
+    Platform* messagesTo = nullptr;
     QString application = QStringLiteral("OrbisFreeTessary");
 };
 
