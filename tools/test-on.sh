@@ -95,7 +95,8 @@ if [ -n "$suite" ] || { [ -n "$package" ] && ! this_release; }; then
     start=$SECONDS
     run_in "$work" 'cd /src && tools/test.sh' 2>&1 | tee "$out/test.log"
     [ "${PIPESTATUS[0]}" -eq 0 ] || { say "tools/test.sh failed"; exit 1; }
-    say "suite took $((SECONDS - start)) s; $(versions); $(grep -Eo '[0-9]+% tests passed.*' "$out/test.log")"
+    run_in "$work" 'ctest --test-dir /src/build -N' | sed -n 's/^Total Tests: //p' >"$out/tests-registered"
+    say "suite took $((SECONDS - start)) s; $(versions); $(cat "$out/tests-registered") tests registered; $(grep -Eo '[0-9]+% tests passed.*' "$out/test.log")"
   fi
   if [ -n "$package" ]; then
     say "packaging/build-deb.sh"
