@@ -206,9 +206,14 @@ private slots:
             const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
             QDragEnterEvent enter(end, offered, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(name, &enter);
+            // The answer to a move is what the source hears; told of a move, it deletes the
+            // text it offered.
+            QDragMoveEvent move(end, offered, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &move);
+            QCOMPARE(move.isAccepted(), !refused);
+            // A source may drop all the same.
             QDropEvent drop(end, offered, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(name, &drop);
-            // A source told of a move deletes what it offered.
             QCOMPARE(drop.isAccepted(), !refused);
             if (refused)
                 QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
@@ -234,6 +239,37 @@ private slots:
             QCOMPARE(fixture_->platform.messages[0].text, QString("Please Enter Only Alphabet !"));
         // Whatever came, Proceed reads a name the filter let through.
         QVERIFY(name->hasAcceptableInput());
+    }
+
+    // A refused drag ends over the box with a leave, not a drop: let go there, it is answered
+    // with the message; moved on elsewhere, it is not.
+    void refusedDragLetGoOverTheBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("overTheBox");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("refused, let go over the box") << "John 3" << true << 1;
+        QTest::newRow("refused, moved on") << "John 3" << false << 0;
+        QTest::newRow("taken, moved on") << "john" << false << 0;
+    }
+    void refusedDragLetGoOverTheBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, overTheBox);
+        QFETCH(int, messages);
+        auto* name = open(ReadingKind::RisingSign)->findChild<QLineEdit*>("txtName");
+        const QPoint inside(name->width() / 2, name->height() / 2);
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(inside, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(name, &enter);
+        QCursor::setPos(name->mapToGlobal(overTheBox ? inside : QPoint(-20, -20)));
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(name, &leave);
+        QCoreApplication::processEvents();
+        QCOMPARE(fixture_->platform.messages.size(), messages);
+        QVERIFY(name->text().isEmpty());
     }
 
     void theNameKeepsToItsLength()

@@ -3,10 +3,13 @@
 
 #include "orbis/birth_details.h"
 
+#include <QCursor>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QValidator>
+
+#include <utility>
 
 namespace orbis {
 
@@ -149,9 +152,41 @@ void NameEdit::keyPressEvent(QKeyEvent* event)
         insert(accepted);
 }
 
+// A text the filter refuses is refused while it is dragged over the box, so that the source is
+// told of no action at all (told of a move, it would delete the text it offered), and the user
+// sees that it cannot be dropped here.
+void NameEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    refusedDrag_ = event->mimeData()->hasText() && !Filtered(event->mimeData()->text());
+    // Taken even so, or the leave that follows a refused drop would go elsewhere; the moves,
+    // which answer the source, refuse it.
+    if (refusedDrag_)
+        event->accept();
+    else
+        QLineEdit::dragEnterEvent(event);
+}
+
+void NameEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (refusedDrag_)
+        event->ignore();
+    else
+        QLineEdit::dragMoveEvent(event);
+}
+
+void NameEdit::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    // A refused drag let go over the box ends with a leave instead of a drop; one that moves on
+    // leaves with the pointer elsewhere.
+    if (std::exchange(refusedDrag_, false) && rect().contains(mapFromGlobal(QCursor::pos())))
+        rejectLater();
+    QLineEdit::dragLeaveEvent(event);
+}
+
 void NameEdit::dropEvent(QDropEvent* event)
 {
-    // Refused to the source as well: told of a move, it would delete the text it offered.
+    // From a source that drops all the same.
+    refusedDrag_ = false;
     if (event->mimeData()->hasText() && !Filtered(event->mimeData()->text())) {
         event->setDropAction(Qt::IgnoreAction);
         event->ignore();

@@ -14,6 +14,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -27,6 +30,8 @@ private:
     std::function<void()> rejected_;
     QString accepted_;
     bool rejectionPending_ = false;
+    // A drag over the box offers a text the filter refuses.
+    bool refusedDrag_ = false;
 };
 
 } // namespace orbis
