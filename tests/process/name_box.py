@@ -80,7 +80,8 @@ def drop(text, *path):
     source = subprocess.Popen([drag_source, text, "1000", "880"], stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL, text=True)
     try:
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^drag source$").split()
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
+                     "^drag source$").split()
         if not window:
             return "no drag source window"
         geometry = dict(line.split("=") for line in
@@ -140,9 +141,11 @@ for text in REFUSED_TEXTS[:2]:
     answer_refusal(f"setTextContents {text!r}")
     expect(name_text() == "AB", f"setTextContents {text!r} leaves AB (reads {name_text()!r})")
 editable.setTextContents("mary")
-expect(poll(lambda: name_text() == "MARY", 3), f"setTextContents 'mary' reads MARY (reads {name_text()!r})")
+expect(poll(lambda: name_text() == "MARY", 3),
+       f"setTextContents 'mary' reads MARY (reads {name_text()!r})")
 editable.insertText(4, " ann", 4)
-expect(poll(lambda: name_text() == "MARY ANN", 3), f"insertText ' ann' reads MARY ANN (reads {name_text()!r})")
+expect(poll(lambda: name_text() == "MARY ANN", 3),
+       f"insertText ' ann' reads MARY ANN (reads {name_text()!r})")
 expect(refusal() is None, "accepted text asks nothing")
 editable.setTextContents("MARY")
 
@@ -152,17 +155,22 @@ if x11:
     end_of_box = (x + w - 6, y + h // 2)
     for text in REFUSED_TEXTS[1:]:
         answer = drop(text, end_of_box)
-        expect(answer == "ignore", f"a drop of {text!r} is refused to its source (it was told {answer!r})")
+        expect(answer == "ignore",
+               f"a drop of {text!r} is refused to its source (it was told {answer!r})")
         answer_refusal(f"drop {text!r}")
         expect(name_text() == "MARY", f"a drop of {text!r} leaves MARY (reads {name_text()!r})")
     # Over the box and on: let go elsewhere, it is nothing the box need answer.
     answer = drop(REFUSED_TEXTS[1], end_of_box, (x + w // 2, y + 6 * h))
-    expect(answer == "ignore", f"a refused drag carried on past the box is dropped nowhere (told {answer!r})")
+    expect(answer == "ignore",
+           f"a refused drag carried on past the box is dropped nowhere (told {answer!r})")
     time.sleep(0.5)
-    expect(refusal() is None and name_text() == "MARY", "a refused drag carried on past the box asks nothing")
+    expect(refusal() is None and name_text() == "MARY",
+           "a refused drag carried on past the box asks nothing")
     answer = drop("ann", end_of_box)
-    expect(answer in ("move", "copy"), f"a drop of 'ann' is taken (its source was told {answer!r})")
-    expect(poll(lambda: name_text() == "MARYANN", 3), f"a drop of 'ann' reads MARYANN (reads {name_text()!r})")
+    expect(answer in ("move", "copy"),
+           f"a drop of 'ann' is taken (its source was told {answer!r})")
+    expect(poll(lambda: name_text() == "MARYANN", 3),
+           f"a drop of 'ann' reads MARYANN (reads {name_text()!r})")
     expect(refusal() is None, "a drop taken asks nothing")
 
     print("# access keys still work")

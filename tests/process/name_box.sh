@@ -36,14 +36,16 @@ trap cleanup EXIT
 if [ "$desktop" = x11 ]; then
   # Openbox runs its start-up command once it manages windows; a window mapped earlier is lost.
   openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)
-  wait_for '[ -e "$home/wm-ready" ]' 10 || fail "openbox did not take the screen: $(cat "$home/openbox.log")"
+  wait_for '[ -e "$home/wm-ready" ]' 10 ||
+    fail "openbox did not take the screen: $(cat "$home/openbox.log")"
 else
   unset DISPLAY # nothing may fall back to an X server
   # A socket of its own in the private runtime folder: other sessions may run a compositor too.
   export WAYLAND_DISPLAY=orbis-$$ QT_QPA_PLATFORM=wayland
   weston --backend=headless-backend.so --width=1280 --height=1024 --socket="$WAYLAND_DISPLAY" \
          --idle-time=0 >"$home/weston.log" 2>&1 & pids+=($!)
-  wait_for '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' 10 || fail "weston did not start: $(cat "$home/weston.log")"
+  wait_for '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' 10 ||
+    fail "weston did not start: $(cat "$home/weston.log")"
 fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 sleep 0.5

@@ -6,10 +6,11 @@ set -euo pipefail
 program=$(readlink -f "$1")
 
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  for tool in xvfb-run xdotool mount umount mknod mkfifo truncate stat cmp; do
+  for tool in xvfb-run xdotool mount umount mountpoint mknod mkfifo truncate stat cmp dd; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
   done
-  [ "$(id -u)" -eq 0 ] || { echo "FAIL: needs root to mount a small disk and make a device node"; exit 1; }
+  [ "$(id -u)" -eq 0 ] ||
+    { echo "FAIL: needs root to mount a small disk and make a device node"; exit 1; }
   export ORBIS_IN_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
@@ -108,9 +109,12 @@ for free in 0 4 8 12 16 24; do
   stop
   kept=$disk/config/Selvane/OrbisFreeTessary.conf
   if ! cmp -s "$kept" "$home/stored.conf"; then
-    renewed "$kept" || fail "$free KiB free: the settings file is neither kept nor renewed: '$(cat "$kept")'"
+    renewed "$kept" ||
+      fail "$free KiB free: the settings file is neither kept nor renewed: '$(cat "$kept")'"
   fi
   echo "  $free KiB free: $(cmp -s "$kept" "$home/stored.conf" && echo kept || echo renewed)"
+  left=$(ls -A "$disk/config/Selvane")
+  [ "$left" = OrbisFreeTessary.conf ] || fail "$free KiB free: left beside the settings: $left"
   rm -rf "${disk:?}"/* "$disk"/.[!.]*
 done
 export HOME=$home XDG_CONFIG_HOME=$home/config
@@ -139,7 +143,8 @@ for _ in 1 2; do
   [ "$took" -gt "$baseline" ] && baseline=$took
 done
 echo "  a sound settings file: $baseline ms"
-nodes=$(mktemp -d)
+nodes=$home/nodes
+mkdir "$nodes"
 mknod "$nodes/null" c 1 3
 mkfifo "$nodes/fifo"
 # Reading the whole of it took seconds and a gigabyte; it reads as no value at all.
@@ -153,7 +158,8 @@ for target in "link to a device:$nodes/null" "link to a fifo:$nodes/fifo" \
   [ -z "$(question)" ] || fail "$what: the question was asked"
   stop
   echo "  $what: $took ms"
-  [ "$took" -le $((baseline + 1000)) ] || fail "$what: start-up took $took ms, a sound file $baseline ms"
+  [ "$took" -le $((baseline + 1000)) ] ||
+    fail "$what: start-up took $took ms, a sound file $baseline ms"
   [ -L "$settings" ] || fail "$what: the link was replaced"
   after=$(stat -L -c '%F %i %s %Y' "$settings")
   [ "$after" = "$before" ] || fail "$what: was $before, is now $after"
