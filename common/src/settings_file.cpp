@@ -117,6 +117,11 @@ bool ReplaceFile(const QString& path, const QByteArray& contents)
     const int file = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (file < 0)
         return false;
+    // The old file's owner and mode where this process may give them: a start as root must not
+    // take the file from its user. Only root may give a file away; for others it is theirs.
+    if (exists) {
+        [[maybe_unused]] const int given = ::fchown(file, old.st_uid, old.st_gid);
+    }
     ::fchmod(file, exists ? old.st_mode & 07777 : NewFileMode());
     bool written = WriteAll(file, contents) && ::fsync(file) == 0;
     written = ::close(file) == 0 && written;

@@ -121,6 +121,19 @@ export HOME=$home XDG_CONFIG_HOME=$home/config
 umount "$disk"
 passed=$((passed + 1)); echo ok
 
+echo "# a start as root renews the user's file and leaves it the user's"
+due_date > "$settings"
+chown 65534:65534 "$settings"
+chmod 640 "$settings"
+"$program" & pid=$!
+answer_no "a file of another user"
+stop
+renewed "$settings" || fail "the user's file was not renewed: $(cat "$settings")"
+[ "$(stat -c '%u:%g %a' "$settings")" = "65534:65534 640" ] ||
+  fail "the user's file is now $(stat -c '%u:%g %a' "$settings")"
+rm -f "$settings"
+passed=$((passed + 1)); echo ok
+
 echo "# a link to a regular file is followed, read and renewed"
 elsewhere=$home/elsewhere.conf
 due_date > "$elsewhere"
