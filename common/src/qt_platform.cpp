@@ -2,17 +2,19 @@
 #include "common/qt_platform.h"
 
 #include "common/twips.h"
+#include "settings_file.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QSysInfo>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -69,6 +71,25 @@ bool WindowManagerPlacesWindows()
     return manager != XCB_WINDOW_NONE && CheckWindow(connection, manager, check) == manager;
 }
 
+// A lock file names the machine of the copy that wrote it: its host id from the fourth line on,
+// before that its host name. The runtime folder belongs to this machine, so a lock that another
+// one wrote (a copied home, a shared temporary folder) cannot be a copy running here.
+bool WrittenOnAnotherMachine(const QString& lockPath)
+{
+    QFile file(lockPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = file.read(4096).split('\n');
+    if (lines.size() < 4)
+        return false; // cut short: no machine named
+    const QByteArray hostId = lines.value(3);
+    const QByteArray ourHostId = QSysInfo::machineUniqueId();
+    if (!hostId.isEmpty() && !ourHostId.isEmpty())
+        return hostId != ourHostId;
+    const QString host = QString::fromUtf8(lines[2]);
+    return !host.isEmpty() && host != QSysInfo::machineHostName();
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -96,19 +117,21 @@ void QtPlatform::openUrl(const QUrl& url)
 QString QtPlatform::readSetting(const QString& application, const QString& section,
                                 const QString& key)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
-    return settings.value(section + QLatin1Char('/') + key).toString();
+    const std::optional<QVariantMap> values =
+        ReadSettings(SettingsFilePath(QString::fromLatin1(kOrganisation), application));
+    return values ? values->value(section + QLatin1Char('/') + key).toString() : QString();
 }
 
 bool QtPlatform::writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, application);
-    if (!settings.isWritable())
+    // The other values in the file are kept; a file that cannot be read is left alone.
+    const QString path = SettingsFilePath(QString::fromLatin1(kOrganisation), application);
+    std::optional<QVariantMap> values = ReadSettings(path);
+    if (!values)
         return false;
-    settings.setValue(section + QLatin1Char('/') + key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    values->insert(section + QLatin1Char('/') + key, value);
+    return WriteSettings(path, *values);
 }
 
 QString QtPlatform::lockFilePath(const QString& application)
@@ -124,7 +147,8 @@ QString QtPlatform::lockFilePath(const QString& application)
 
 bool QtPlatform::tryLockInstance()
 {
-    auto lock = std::make_unique<QLockFile>(lockFilePath(applicationName()));
+    const QString path = lockFilePath(applicationName());
+    auto lock = std::make_unique<QLockFile>(path);
     // Zero: a lock is stale only when its owner process is gone, however old it is.
     lock->setStaleLockTime(0);
     // A copy that has only just made the lock may not have written its process id into it yet.
@@ -137,13 +161,20 @@ bool QtPlatform::tryLockInstance()
         // No folder, no room, no permission: nothing proves that a copy runs.
         if (lock->error() != QLockFile::LockFailedError)
             return true;
-        // A dead owner's lock has been cleared by tryLock already; one that names a process is a
-        // live copy's.
+        // A dead owner's lock has been cleared by tryLock already; one that names a process on
+        // this machine is a live copy's.
         qint64 owner = 0;
         QString host;
         QString application;
-        if (lock->getLockInfo(&owner, &host, &application))
-            return false;
+        if (lock->getLockInfo(&owner, &host, &application)) {
+            if (!WrittenOnAnotherMachine(path))
+                return false;
+            // No copy here holds it. Starting copies clear it one at a time, each looking again
+            // first, so that none clears the lock another has just taken.
+            QLockFile clearing(path + QStringLiteral(".rmlock"));
+            if (clearing.tryLock(100) && WrittenOnAnotherMachine(path))
+                lock->removeStaleLockFile();
+        }
     }
     // A lock that no copy wrote, such as one cut short by a full disk: take it over.
     lock->removeStaleLockFile();

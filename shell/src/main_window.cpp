@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -415,6 +416,10 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
+    // Its system menu brings keys of its own (Ctrl+W closes the window and loses the entries);
+    // only the keys the program names close a window.
+    for (QAction* item : frame->systemMenu()->actions())
+        item->setShortcuts({});
     frame->installEventFilter(this);
     place = frame;
     frame->show();

@@ -1,6 +1,7 @@
 // The instance lock on a real file system: only a live copy's lock refuses a start.
 #include "common/qt_platform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -16,6 +17,13 @@ class InstanceLockTest : public QObject {
     QTemporaryDir home_;
 
     static QString lockPath() { return QtPlatform::lockFilePath(QtPlatform().applicationName()); }
+    // What a copy writes into its lock: process id, program, host name, then the host id.
+    static QByteArray lockText(qint64 pid, const QByteArray& host, const QByteArray& hostId = {})
+    {
+        QByteArray text = QByteArray::number(pid) + '\n' + QtPlatform().applicationName().toUtf8() +
+                          '\n' + host + '\n';
+        return hostId.isEmpty() ? text : text + hostId + '\n';
+    }
     static void write(const QString& path, const QByteArray& contents)
     {
         QFile file(path);
@@ -38,29 +46,50 @@ private slots:
     void startsOrRefuses_data()
     {
         QTest::addColumn<QString>("state");
+        QTest::addColumn<QByteArray>("contents"); // of a lock file left in place
+        QTest::addColumn<int>("ageDays");
         QTest::addColumn<bool>("starts");
         QTest::addColumn<bool>("holdsLock");
-        QTest::newRow("no lock") << "free" << true << true;
-        QTest::newRow("held by a live copy") << "live" << false << false;
-        QTest::newRow("left by a dead copy") << "dead" << true << true;
-        QTest::newRow("cut short, names no process") << "garbage" << true << true;
-        QTest::newRow("lock path is a folder") << "folder" << true << false;
-        QTest::newRow("no usable folder for it") << "nowhere" << true << false;
+        const QByteArray ourHost = QSysInfo::machineHostName().toUtf8();
+        const QByteArray ourId = QSysInfo::machineUniqueId();
+        const QByteArray otherId = "0123456789abcdef0123456789abcdef";
+        // Process ids stop short of 2^22 on Linux.
+        const qint64 dead = 4194304;
+        const qint64 live = QCoreApplication::applicationPid();
+        QTest::newRow("no lock") << "free" << QByteArray() << 0 << true << true;
+        QTest::newRow("held by a live copy") << "live" << QByteArray() << 0 << false << false;
+        QTest::newRow("left by a dead copy")
+            << "written" << lockText(dead, ourHost) << 0 << true << true;
+        QTest::newRow("cut short, names no process")
+            << "written" << QByteArray() << 0 << true << true;
+        QTest::newRow("another machine's, a dead process, 400 days old")
+            << "written" << lockText(dead, "elsewhere", otherId) << 400 << true << true;
+        QTest::newRow("another machine's, a process alive here")
+            << "written" << lockText(live, ourHost, otherId) << 0 << true << true;
+        QTest::newRow("another host name, no host id, a process alive here")
+            << "written" << lockText(live, "elsewhere") << 0 << true << true;
+        QTest::newRow("this machine's id under another host name, a live copy")
+            << "written" << lockText(live, "elsewhere", ourId) << 0 << ourId.isEmpty()
+            << ourId.isEmpty();
+        QTest::newRow("lock path is a folder") << "folder" << QByteArray() << 0 << true << false;
+        QTest::newRow("no usable folder for it") << "nowhere" << QByteArray() << 0 << true << false;
     }
     void startsOrRefuses()
     {
         QFETCH(QString, state);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, ageDays);
         QFETCH(bool, starts);
         QFETCH(bool, holdsLock);
         QLockFile other(lockPath());
         if (state == "live") {
             QVERIFY(other.tryLock(0));
-        } else if (state == "dead") {
-            // Process ids stop short of 2^22 on Linux.
-            write(lockPath(), "4194304\n" + QtPlatform().applicationName().toUtf8() + "\n" +
-                                  QSysInfo::machineHostName().toUtf8() + "\n");
-        } else if (state == "garbage") {
-            write(lockPath(), QByteArray());
+        } else if (state == "written") {
+            write(lockPath(), contents);
+            QFile file(lockPath());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-ageDays),
+                                     QFileDevice::FileModificationTime));
         } else if (state == "folder") {
             QVERIFY(QDir().mkpath(lockPath()));
         } else if (state == "nowhere") {
@@ -74,7 +103,7 @@ private slots:
             return;
         // While this copy holds the lock, the next start is refused.
         QtPlatform next;
-        QCOMPARE(next.tryLockInstance(), !holdsLock && state != "live");
+        QCOMPARE(next.tryLockInstance(), starts && !holdsLock);
     }
 };
 

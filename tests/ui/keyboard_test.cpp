@@ -11,12 +11,16 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
 using namespace orbis;
 using namespace orbis::testing;
+
+Q_DECLARE_METATYPE(orbis::ReadingKind)
 
 class KeyboardTest : public QObject {
     Q_OBJECT
@@ -244,6 +248,43 @@ private slots:
         main->findChild<QPushButton*>("cmdMdiExit")->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Enter);
         QCOMPARE(fixture.endRequests, 1);
+    }
+
+    // Keys Qt brings along (Ctrl+W and Ctrl+F4 close a child window through its system menu) do
+    // nothing; the window's own Exit key still closes it.
+    void onlyTheProgramsKeysCloseAReadingWindow_data()
+    {
+        QTest::addColumn<ReadingKind>("kind");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("rising details") << ReadingKind::RisingSign << false;
+        QTest::newRow("midheaven details") << ReadingKind::Midheaven << false;
+        QTest::newRow("descendant details") << ReadingKind::Descendant << false;
+        QTest::newRow("rising result") << ReadingKind::RisingSign << true;
+        QTest::newRow("midheaven result") << ReadingKind::Midheaven << true;
+        QTest::newRow("descendant result") << ReadingKind::Descendant << true;
+    }
+    void onlyTheProgramsKeysCloseAReadingWindow()
+    {
+        QFETCH(ReadingKind, kind);
+        QFETCH(bool, result);
+        ReadingFixture fixture;
+        QVERIFY(fixture.start());
+        fixture.main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QPointer<QWidget> window = result ? fixture.read(kind) : fixture.open(kind);
+        QVERIFY(window);
+        auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        QVERIFY(frame);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}) {
+            QTest::keySequence(QApplication::focusWidget(), keys);
+            FlushDeletes();
+            QVERIFY2(window && window->isVisible(), qPrintable(keys.toString()));
+        }
+        for (QAction* item : frame->systemMenu()->actions())
+            QVERIFY2(item->shortcuts().isEmpty(), qPrintable(item->text()));
+        press(Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!window);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "orbis/rising_sign.h"
 #include "orbis/sign_profile.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -279,38 +280,155 @@ private slots:
         QCOMPARE(name->text().size(), 64);
     }
 
-    void pasteDropAndInputMethodsAreFilteredToo()
+    // Every way text reaches the name box other than a key: each passes the same filter, and a
+    // refused text leaves the name as it was, shows the message once and, dropped, is refused to
+    // its source.
+    void everyPathIntoTheNameIsFiltered_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after"); // the name "AB" afterwards; empty when refused
+        const std::pair<QString, QString> texts[] = {
+            {"o'brien", ""},         {"ab cd", "AB CD"}, {"x1", ""},      {"line\nbreak", ""},
+            {"abc123 \u00fc-x", ""}, {"\U0001F600", ""}, {"mary", "MARY"}};
+        for (const char* way :
+             {"paste", "drop", "input method", "insertText", "replaceText", "setText"}) {
+            for (const auto& [text, accepted] : texts) {
+                // Inserting paths add to the end of "AB"; replacing ones take its place.
+                const bool replaces = QString(way) == "replaceText" || QString(way) == "setText";
+                const QString after =
+                    accepted.isEmpty() ? "AB" : (replaces ? QString() : QString("AB")) + accepted;
+                QTest::addRow("%s %s", way, qPrintable(text.toHtmlEscaped()))
+                    << way << text << (accepted.isEmpty() ? QString() : after);
+            }
+        }
+    }
+    void everyPathIntoTheNameIsFiltered()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        const bool refused = after.isEmpty();
         QWidget* window = open(ReadingKind::Descendant);
         auto* name = window->findChild<QLineEdit*>("txtName");
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        for (const auto& [text, expected] : {std::pair{QString("o'brien"), QString("")},
-                                             {QString("ab cd"), QString("AB CD")},
-                                             {QString("x1"), QString("")},
-                                             {QString("line\nbreak"), QString("")}}) {
-            name->clear();
-            clipboard->setText(text);
+        name->setText("AB");
+        fixture_->platform.messages.clear();
+        QMimeData data;
+        data.setText(text);
+        if (way == "paste") {
+            QGuiApplication::clipboard()->setText(text);
             name->paste();
-            QCOMPARE(name->text(), expected);
-
-            name->clear();
-            QMimeData data;
-            data.setText(text);
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                                  Qt::NoModifier);
+        } else if (way == "drop") {
+            const QPoint end(name->width() - 4, name->height() / 2);
+            const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+            QDragEnterEvent enter(end, offered, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(name, &enter);
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            // The answer to a move is what the source hears; told of a move, it deletes the
+            // text it offered.
+            QDragMoveEvent move(end, offered, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(name, &move);
+            QCOMPARE(move.isAccepted(), !refused);
+            // A source may drop all the same.
+            QDropEvent drop(end, offered, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(name, &drop);
-            QCOMPARE(name->text(), expected);
-
-            name->clear();
+            QCOMPARE(drop.isAccepted(), !refused);
+            if (refused)
+                QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
+        } else if (way == "input method") {
             QInputMethodEvent compose;
             compose.setCommitString(text);
             QApplication::sendEvent(name, &compose);
-            QCOMPARE(name->text(), expected);
+        } else {
+            // As screen readers and other assistive tools change a text.
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(name);
+            QVERIFY(accessible && accessible->editableTextInterface());
+            if (way == "insertText")
+                accessible->editableTextInterface()->insertText(2, text);
+            else if (way == "replaceText")
+                accessible->editableTextInterface()->replaceText(0, 2, text);
+            else
+                accessible->setText(QAccessible::Value, text);
         }
+        QCoreApplication::processEvents();
+        QCOMPARE(name->text(), refused ? QString("AB") : after);
+        QCOMPARE(fixture_->platform.messages.size(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(fixture_->platform.messages[0].text, QString("Please Enter Only Alphabet !"));
+        // Whatever came, Proceed reads a name the filter let through.
+        QVERIFY(name->hasAcceptableInput());
+    }
+
+    // A refused drag ends over the box with a leave, not a drop: let go there, it is answered
+    // with the message; moved on elsewhere, it is not.
+    void refusedDragLetGoOverTheBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("overTheBox");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("refused, let go over the box") << "John 3" << true << 1;
+        QTest::newRow("refused, moved on") << "John 3" << false << 0;
+        QTest::newRow("taken, moved on") << "john" << false << 0;
+    }
+    void refusedDragLetGoOverTheBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, overTheBox);
+        QFETCH(int, messages);
+        auto* name = open(ReadingKind::RisingSign)->findChild<QLineEdit*>("txtName");
+        const QPoint inside(name->width() / 2, name->height() / 2);
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(inside, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(name, &enter);
+        QCursor::setPos(name->mapToGlobal(overTheBox ? inside : QPoint(-20, -20)));
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(name, &leave);
+        QCoreApplication::processEvents();
+        QCOMPARE(fixture_->platform.messages.size(), messages);
+        QVERIFY(name->text().isEmpty());
+    }
+
+    void theNameKeepsToItsLength()
+    {
+        auto* name = open(ReadingKind::Descendant)->findChild<QLineEdit*>("txtName");
         name->setText(QString(100, 'Q'));
         QCOMPARE(name->text().size(), 64);
+    }
+
+    // A key with Alt, Meta or Ctrl is no letter of the name: in the rising sign window M and Q are
+    // no access key, so nothing else takes them either.
+    void keysWithModifiersTypeNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("message"); // Ctrl makes a control character, which is refused
+        QTest::newRow("Alt+M") << int(Qt::Key_M) << int(Qt::AltModifier) << false;
+        QTest::newRow("Alt+Q") << int(Qt::Key_Q) << int(Qt::AltModifier) << false;
+        QTest::newRow("Alt+Shift+M")
+            << int(Qt::Key_M) << int(Qt::AltModifier | Qt::ShiftModifier) << false;
+        QTest::newRow("Meta+M") << int(Qt::Key_M) << int(Qt::MetaModifier) << false;
+        QTest::newRow("Alt+space") << int(Qt::Key_Space) << int(Qt::AltModifier) << false;
+        QTest::newRow("Ctrl+M") << int(Qt::Key_M) << int(Qt::ControlModifier) << true;
+        QTest::newRow("Ctrl+Shift+Q")
+            << int(Qt::Key_Q) << int(Qt::ControlModifier | Qt::ShiftModifier) << true;
+        QTest::newRow("Ctrl+Alt+M")
+            << int(Qt::Key_M) << int(Qt::ControlModifier | Qt::AltModifier) << false;
+    }
+    void keysWithModifiersTypeNothing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, message);
+        QWidget* window = open(ReadingKind::RisingSign);
+        auto* name = window->findChild<QLineEdit*>("txtName");
+        QTest::keyClicks(name, "ab");
+        QTest::keyClick(name, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::processEvents();
+        QCOMPARE(name->text(), QString("AB"));
+        QCOMPARE(fixture_->platform.messages.size(), message ? 1 : 0);
+        QVERIFY(window->isVisible());
+        QVERIFY(!result(ReadingSlot::RisingSignResult));
     }
 
     void validation_data()

@@ -9,15 +9,29 @@ namespace orbis {
 class NameEdit : public QLineEdit {
     Q_OBJECT
 public:
-    // `rejected` is told of every typed character the filter turns away.
+    // `rejected` is told of every text the filter turns away.
     NameEdit(QWidget* parent, std::function<void()> rejected);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // For text that does not come from a key: the message waits until the sender (a drag source,
+    // an input method, an assistive tool) has had its answer.
+    void rejectLater();
+    // setText, which accessibility tools use, passes no filter; what it set is taken back.
+    void keepFiltered();
+
     std::function<void()> rejected_;
+    QString accepted_;
+    bool rejectionPending_ = false;
+    // A drag over the box offers a text the filter refuses.
+    bool refusedDrag_ = false;
 };
 
 } // namespace orbis

@@ -1,0 +1,28 @@
+// The per-user settings file: QSettings' format and place, read only when it is a plain file of
+// sane size, replaced only whole.
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+#include <optional>
+
+namespace orbis {
+
+// Far more than this program ever writes, which is one short line.
+inline constexpr qint64 kSettingsFileLimit = 64 * 1024;
+
+// Where QSettings keeps the user's settings of `application`; empty when there is no such place.
+QString SettingsFilePath(const QString& organisation, const QString& application);
+
+// The values in the file at `path` (links followed), keyed "section/key" as QSettings keys them;
+// none when there is no file. No map at all when the file cannot be used: it is no regular file,
+// it is larger than kSettingsFileLimit, or it cannot be read.
+std::optional<QVariantMap> ReadSettings(const QString& path);
+
+// Replaces the file at `path` (links followed) by one holding `values`: the new file is written
+// in full and flushed beside the old one, which it then replaces. False when anything fails, and
+// then the old file is as it was. A target that is no regular file is never replaced.
+bool WriteSettings(const QString& path, const QVariantMap& values);
+
+} // namespace orbis

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The name box of the real program: on X11 under a window manager, keys with Alt or Meta, text
+# dropped from another program and text put in through the accessibility bus; on a Wayland
+# compositor, where nothing outside can send keys or drags, the accessibility bus alone. All of
+# it must meet the name filter. Checked by name_box.py.
+# Usage: name_box.sh x11|wayland PROGRAM DRAG_SOURCE   (runs inside its own session)
+set -euo pipefail
+desktop=$1
+program=$(readlink -f "$2")
+drag_source=$(readlink -f "$3")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${ORBIS_IN_SESSION:-}" ]; then
+  source "$here/require.sh"
+  require dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
+  if [ "$desktop" = x11 ]; then require xvfb-run xdotool openbox; else require weston; fi
+  export ORBIS_IN_SESSION=1
+  if [ "$desktop" = x11 ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$@"
+  fi
+  exec dbus-run-session -- "$0" "$@"
+fi
+
+source "$here/private_home.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+if [ "$desktop" = x11 ]; then
+  # Openbox runs its start-up command once it manages windows; a window mapped earlier is lost.
+  openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)
+  wait_for '[ -e "$home/wm-ready" ]' 10 ||
+    fail "openbox did not take the screen: $(cat "$home/openbox.log")"
+else
+  unset DISPLAY # nothing may fall back to an X server
+  # A socket of its own in the private runtime folder: other sessions may run a compositor too.
+  export WAYLAND_DISPLAY=orbis-$$ QT_QPA_PLATFORM=wayland
+  weston --backend=headless-backend.so --width=1280 --height=1024 --socket="$WAYLAND_DISPLAY" \
+         --idle-time=0 >"$home/weston.log" 2>&1 & pids+=($!)
+  wait_for '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' 10 ||
+    fail "weston did not start: $(cat "$home/weston.log")"
+fi
+/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
+sleep 0.5
+"$program" & pids+=($!)
+/usr/bin/python3 "$here/name_box.py" "$desktop" "$drag_source"
