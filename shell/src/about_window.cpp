@@ -6,7 +6,7 @@
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "common/vector_drawn.h"
 #include "common/web_pages.h"
 

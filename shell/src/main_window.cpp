@@ -7,7 +7,7 @@
 #include "common/link_label.h"
 #include "common/menus.h"
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "common/ready_drawn.h"
 #include "common/twips.h"
 #include "common/web_pages.h"

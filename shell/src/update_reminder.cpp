@@ -2,7 +2,7 @@
 #include "shell/update_reminder.h"
 
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "common/web_pages.h"
 
 #include <QLocale>

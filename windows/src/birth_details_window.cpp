@@ -6,7 +6,7 @@
 #include "common/form.h"
 #include "common/menus.h"
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "name_edit.h"
 #include "windows/result_windows.h"
 
