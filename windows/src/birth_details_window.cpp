@@ -7,8 +7,8 @@
 #include "common/menus.h"
 #include "common/platform.h"
 #include "common/program_identity.h"
+#include "hand_over.h"
 #include "name_edit.h"
-#include "windows/result_windows.h"
 
 #include "orbis/birth_details.h"
 #include "orbis/reading_state.h"

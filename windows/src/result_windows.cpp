@@ -1,14 +1,11 @@
-// Back, Exit and the hand-over from a birth-details window to its result.
+// Back and Exit of the result windows.
 #include "windows/result_windows.h"
 
 #include "common/menus.h"
 #include "windows/birth_details_window.h"
-#include "windows/chart_point_display.h"
-#include "windows/rising_sign_display.h"
 #include "windows/sign_pictures.h"
 
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace orbis {
@@ -47,30 +44,6 @@ void ResultWindow::cmdBack_Click()
     if (details_)
         details_->showAgain();
     host_.setWelcomeVisible(false);
-}
-
-void ShowResult(ReadingHost& host, BirthDetailsWindow& details)
-{
-    ResultWindow* result = nullptr;
-    ReadingSlot slot = ReadingSlot::RisingSignResult;
-    switch (details.design().kind) {
-    case ReadingKind::RisingSign:
-        result = new RisingSignDisplay(host, details);
-        break;
-    case ReadingKind::Midheaven:
-        result = new ChartPointDisplay(host, details, ChartPointDesign::Midheaven());
-        slot = ReadingSlot::MidheavenResult;
-        break;
-    case ReadingKind::Descendant:
-        result = new ChartPointDisplay(host, details, ChartPointDesign::Descendant());
-        slot = ReadingSlot::DescendantResult;
-        break;
-    }
-    result->fill();
-    if (QWidget* frame = details.parentWidget())
-        frame->hide();
-    host.present(slot, result);
-    host.setWelcomeVisible(false);
 }
 
 } // namespace orbis

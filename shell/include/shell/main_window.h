@@ -41,10 +41,13 @@ public:
     ReadingState& readings() override { return readings_; }
     SignPictures& signPictures() override { return signPictures_; }
     void setWelcomeVisible(bool visible) override;
-    bool isWelcomeVisible() const override;
     void present(ReadingSlot slot, QWidget* window) override;
-    QWidget* readingWindow(ReadingSlot slot) const override;
     void showAbout(QWidget* over) override;
+
+    // For tests and benchmarks: what is on screen.
+    bool isWelcomeVisible() const;
+    // The live window of a slot, or null.
+    QWidget* readingWindow(ReadingSlot slot) const;
 
     // Restored from maximised: the strips whole and the design's height. Smaller, the strips
     // lose controls.
