@@ -132,7 +132,7 @@ template <typename Widget>
 Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background)
 {
     strip->setObjectName(name);
-    strip->setFixedHeight(Twips(height));
+    strip->setFixedHeight(TwipsToPixels(height));
     strip->setAutoFillBackground(true);
     QPalette palette = strip->palette();
     palette.setColor(QPalette::Window, background);
@@ -142,7 +142,7 @@ Widget* Strip(Widget* strip, const QString& name, double height, const QColor& b
 
 void MoveTwips(QWidget* widget, double left, double top)
 {
-    widget->move(Twips(left), Twips(top));
+    widget->move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 // Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
@@ -279,10 +279,11 @@ void MainWindow::createWelcomePanel()
         const bool opensReading = ReadingOfCaption(index).has_value();
         const bool wrapped = static_cast<WelcomeCaption>(index) == WelcomeCaption::Introduction;
         // Placed from the screen's width later; the one-line captions take their text's size.
-        auto* label =
-            Place(new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading),
-                  QStringLiteral("lblCaption"), wrapped ? kLayout.introduction : TwipsBox{},
-                  {.font = Typeface{caption.points, true}, .text = caption.colour});
+        auto* label = Place(
+            new LinkLabel(QString::fromLatin1(caption.text), picMain_,
+                          opensReading ? LinkLabel::Pointer::Link : LinkLabel::Pointer::Arrow),
+            QStringLiteral("lblCaption"), wrapped ? kLayout.introduction : TwipsBox{},
+            {.font = Typeface{caption.points, true}, .text = caption.colour});
         label->setProperty("index", index);
         label->setMouseTracking(true);
         label->installEventFilter(this);
@@ -321,17 +322,18 @@ QSize MainWindow::sizeHint() const
     // Restored from maximised: the strips' controls, placed from the screen's width, all inside,
     // over the design's height.
     return {stripsWidth(), menuBar()->sizeHint().height() +
-                               Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
-                                     kLayout.welcomeHeight + kLayout.footerHeight)};
+                               TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                                             kLayout.welcomeHeight + kLayout.footerHeight)};
 }
 
 QSize MainWindow::minimumSizeHint() const
 {
     // Below this the strips would lose controls; the welcome panel may go entirely. Never more
     // than the smallest screen: on Wayland a minimum the compositor cannot give ends the program.
-    const QSize strips(stripsWidth(), menuBar()->sizeHint().height() +
-                                          Twips(kLayout.bannerStripHeight +
-                                                kLayout.buttonStripHeight + kLayout.footerHeight));
+    const QSize strips(stripsWidth(),
+                       menuBar()->sizeHint().height() +
+                           TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                                         kLayout.footerHeight));
     return strips.boundedTo(kSmallestScreen);
 }
 
@@ -339,8 +341,8 @@ int MainWindow::stripsWidth() const
 {
     // The right edge of the rightmost control: Exit, or on a very narrow screen the option strip;
     // and a pixel more, which a scale such as 125 % may round away.
-    return Twips(qMax(screenWidth_ - kLayout.exitRightMargin,
-                      (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
+    return TwipsToPixels(qMax(screenWidth_ - kLayout.exitRightMargin,
+                              (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
            1;
 }
 
@@ -421,7 +423,7 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     frame->adjustSize();
     frame->setFixedSize(frame->sizeHint());
     // Centred on the screen's width, at the top of the space the main window leaves.
-    workArea_->place(frame, Twips((screenWidth_ - PixelsToTwips(frame->width())) / 2));
+    workArea_->place(frame, TwipsToPixels((screenWidth_ - PixelsToTwips(frame->width())) / 2));
     mdiArea_->setActiveSubWindow(frame);
     window->setWindowTitle(caption);
     window->setFocus();

@@ -196,16 +196,16 @@ private slots:
         const double w = platform_->screenWidth;
         auto expectCentred = [&](QWidget* widget) {
             QVERIFY(widget);
-            QVERIFY2(qAbs(widget->x() - Twips((w - widget->width() * 15.0) / 2)) <= 1,
+            QVERIFY2(qAbs(widget->x() - TwipsToPixels((w - widget->width() * 15.0) / 2)) <= 1,
                      qPrintable(widget->objectName()));
         };
         expectCentred(main->findChild<QWidget*>("lblSelvaneBanner"));
         expectCentred(main->findChild<QWidget*>("picButtonContainer"));
         for (int i = 0; i < 6; ++i)
             expectCentred(caption(main, i));
-        QCOMPARE(main->findChild<QWidget*>("picButtonContainer")->width(), Twips(10755));
+        QCOMPARE(main->findChild<QWidget*>("picButtonContainer")->width(), TwipsToPixels(10755));
         auto* exit = main->findChild<QPushButton*>("cmdMdiExit");
-        QCOMPARE(exit->x(), Twips(w - (1335 + 120)));
+        QCOMPARE(exit->x(), TwipsToPixels(w - (1335 + 120)));
 
         const QPoint before = caption(main, 5)->pos();
         main->showNormal();
@@ -215,7 +215,7 @@ private slots:
         main->OpenReading(ReadingKind::RisingSign);
         auto* frame = main->findChild<QMdiSubWindow*>();
         QCOMPARE(frame->y(), 0);
-        QVERIFY(qAbs(frame->x() - Twips((w - frame->width() * 15.0) / 2)) <= 1);
+        QVERIFY(qAbs(frame->x() - TwipsToPixels((w - frame->width() * 15.0) / 2)) <= 1);
     }
 
     // Restored from maximised the window takes its size hint: every control of the strips, placed

@@ -114,8 +114,9 @@ QLabel* RisingSignDisplay::addCaption(QWidget* content, const char* name, const 
 {
     // "Your Sun Sign" also opens the co-branding page.
     const bool opensPage = qstrcmp(name, "Label19") == 0;
-    QLabel* caption = opensPage ? new LinkLabel(QString::fromLatin1(text), content, false)
-                                : new QLabel(QString::fromLatin1(text), content);
+    QLabel* caption =
+        opensPage ? new LinkLabel(QString::fromLatin1(text), content, LinkLabel::Pointer::Arrow)
+                  : new QLabel(QString::fromLatin1(text), content);
     if (opensPage)
         connect(static_cast<LinkLabel*>(caption), &LinkLabel::clicked, this,
                 [this] { OpenWebPage(host_.platform(), WebPage::CoBrand); });
@@ -197,11 +198,9 @@ TopicBox* RisingSignDisplay::topic(const QString& name) const
 void RisingSignDisplay::fill()
 {
     ReadingState& readings = host_.readings();
-    value(QStringLiteral("lblYourSunSign"))
-        ->setText(QString::fromStdString(readings.currentSunSign));
+    value(QStringLiteral("lblYourSunSign"))->setText(ToQString(readings.currentSunSign));
     FindRisingSign(readings, readings.currentLookupKey);
-    value(QStringLiteral("lblYourRisingSign"))
-        ->setText(QString::fromStdString(readings.currentRisingSign));
+    value(QStringLiteral("lblYourRisingSign"))->setText(ToQString(readings.currentRisingSign));
 
     const SignProfile* profile = GetSignProfile(readings.currentRisingSign);
     if (!profile)
@@ -228,7 +227,7 @@ void RisingSignDisplay::fill()
     for (const auto& [name, text] : attributes)
         value(QString::fromLatin1(name))->setText(ToQString(text));
     showPicture(picSign, profile->PictureIndex);
-    picSign->setAccessibleName(QString::fromStdString(readings.currentRisingSign));
+    picSign->setAccessibleName(ToQString(readings.currentRisingSign));
 }
 
 } // namespace orbis
