@@ -143,8 +143,9 @@ void BirthDetailsWindow::createEntries(QWidget* details)
 {
     QLabel* nameCaption =
         Caption(details, QStringLiteral("Label1"), QStringLiteral("Name:-"), kLayout.nameCaption);
-    txtName = Place(new NameEdit(details, [this] { showNotAlphabet(); }), QStringLiteral("txtName"),
-                    kLayout.name, {.font = kEntryFont});
+    txtName =
+        Place(new NameEdit(details), QStringLiteral("txtName"), kLayout.name, {.font = kEntryFont});
+    connect(txtName, &NameEdit::rejected, this, &BirthDetailsWindow::showNotAlphabet);
     QLabel* timeCaption = Caption(details, QStringLiteral("Label7"),
                                   QStringLiteral("Time Of Birth:-"), kLayout.timeCaption);
     cmbTime = List(details, QStringLiteral("cmbTime"), ListOf(BandLabels()), kLayout.time);

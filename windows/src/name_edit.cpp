@@ -35,8 +35,7 @@ bool IsClipboardShortcut(const QKeyEvent* event)
 
 } // namespace
 
-NameEdit::NameEdit(QWidget* parent, std::function<void()> rejected)
-    : QLineEdit(parent), rejected_(std::move(rejected))
+NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("txtName"));
     setMaxLength(kNameMaxLength);
@@ -68,7 +67,7 @@ void NameEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (IsClipboardShortcut(event)) {
-        rejected_();
+        emit rejected();
         return;
     }
     const QString text = event->text();
@@ -80,7 +79,7 @@ void NameEdit::keyPressEvent(QKeyEvent* event)
     for (const QChar c : text) {
         const auto kept = FilterNameCharacter(c.unicode());
         if (!kept || c.isSurrogate()) {
-            rejected_();
+            emit rejected();
             return;
         }
         accepted.append(QChar(static_cast<char16_t>(*kept)));

@@ -2,22 +2,21 @@
 #pragma once
 
 #include <QLineEdit>
-#include <functional>
 
 namespace orbis {
 
 class NameEdit : public QLineEdit {
     Q_OBJECT
 public:
-    // `rejected` is told of every typed character the filter turns away.
-    NameEdit(QWidget* parent, std::function<void()> rejected);
+    explicit NameEdit(QWidget* parent);
+
+signals:
+    // A typed character, or a clipboard key, that the filter turns away.
+    void rejected();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
-
-private:
-    std::function<void()> rejected_;
 };
 
 } // namespace orbis
