@@ -2,7 +2,6 @@
 #include "shell/about_window.h"
 
 #include "common/colours.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/platform.h"

@@ -2,7 +2,6 @@
 #include "shell/main_window.h"
 
 #include "common/colours.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"
@@ -16,7 +15,6 @@
 #include "windows/reading_window.h"
 #include "work_area.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
@@ -25,7 +23,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -210,7 +207,6 @@ MainWindow::~MainWindow()
     // moves as widgets go, and must not call back into a window half taken down.
     ending_ = true;
     workArea_->stopFollowingFocus();
-    mdiArea_->disconnect(this);
     for (QPointer<QMdiSubWindow>& window : readingWindows_)
         delete window;
 }

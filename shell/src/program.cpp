@@ -9,7 +9,6 @@
 #include "shell/update_reminder.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace orbis {
 

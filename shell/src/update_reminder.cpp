@@ -43,10 +43,6 @@ QString NowAsText(Platform& platform)
     return platform.now().toString(Qt::ISODate);
 }
 
-} // namespace
-
-namespace {
-
 // Years ISO 8601 can write back; anything outside is no date an earlier release ever stored.
 QDateTime Plausible(const QDateTime& parsed)
 {

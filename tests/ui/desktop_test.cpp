@@ -10,14 +10,10 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 

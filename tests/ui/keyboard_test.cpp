@@ -1,7 +1,5 @@
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/topic_box.h"
@@ -9,8 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -59,10 +55,9 @@ private slots:
         QFETCH(int, resultSlot);
         QFETCH(QString, signLabel);
         QFETCH(QString, sign);
-        FakePlatform platform;
-        Program program(platform, [] {});
-        QVERIFY(program.start());
-        MainWindow* main = program.mainWindow();
+        ReadingFixture fixture;
+        QVERIFY(fixture.start());
+        MainWindow* main = fixture.main();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
 

@@ -1,8 +1,7 @@
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
 #include "common/twips.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
 #include <QLabel>
@@ -21,15 +20,12 @@ using namespace orbis::testing;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Program> program_;
-    int endRequests_ = 0;
+    std::unique_ptr<ReadingFixture> fixture_;
 
     MainWindow* start()
     {
-        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
-        program_->start();
-        return program_->mainWindow();
+        fixture_->start();
+        return fixture_->main();
     }
     QWidget* visibleReadingWindow(MainWindow* main)
     {
@@ -55,36 +51,27 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        platform_ = std::make_unique<FakePlatform>();
-        endRequests_ = 0;
-    }
-    void cleanup()
-    {
-        program_.reset();
-        FlushDeletes();
-    }
+    void init() { fixture_ = std::make_unique<ReadingFixture>(); }
+    void cleanup() { fixture_.reset(); }
 
     void secondCopyIsRefusedAndNothingElseRuns()
     {
-        platform_->lockFree = false;
-        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
-        QVERIFY(!program_->start());
-        QCOMPARE(platform_->events, QStringList({"lock", "message"}));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, QString("Application is already running"));
-        QCOMPARE(platform_->messages[0].title, QString("Orbis Tessary"));
-        QVERIFY(platform_->messages[0].icon == MessageIcon::Information);
-        QVERIFY(platform_->messages[0].buttons == MessageButtons::Ok);
-        QVERIFY(program_->mainWindow() == nullptr);
-        QVERIFY(platform_->settings.isEmpty());
+        fixture_->platform.lockFree = false;
+        QVERIFY(!fixture_->start());
+        QCOMPARE(fixture_->platform.events, QStringList({"lock", "message"}));
+        QCOMPARE(fixture_->platform.messages.size(), 1);
+        QCOMPARE(fixture_->platform.messages[0].text, QString("Application is already running"));
+        QCOMPARE(fixture_->platform.messages[0].title, QString("Orbis Tessary"));
+        QVERIFY(fixture_->platform.messages[0].icon == MessageIcon::Information);
+        QVERIFY(fixture_->platform.messages[0].buttons == MessageButtons::Ok);
+        QVERIFY(fixture_->main() == nullptr);
+        QVERIFY(fixture_->platform.settings.isEmpty());
     }
 
     void startUpLocksThenRemindsThenShowsTheMainWindow()
     {
         MainWindow* main = start();
-        QCOMPARE(platform_->events.mid(0, 3), QStringList({"lock", "read", "write"}));
+        QCOMPARE(fixture_->platform.events.mid(0, 3), QStringList({"lock", "read", "write"}));
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->objectName(), QString("frmMDI"));
         QCOMPARE(main->windowTitle(), QString("Orbis Tessary v1.20"));
@@ -158,7 +145,7 @@ private slots:
         if (window.isEmpty()) {
             QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
             QVERIFY(main->isWelcomeVisible());
-            QVERIFY(platform_->opened.isEmpty());
+            QVERIFY(fixture_->platform.opened.isEmpty());
         } else {
             QCOMPARE(main->findChildren<QMdiSubWindow*>().size(), 1);
             QCOMPARE(visibleReadingWindow(main)->objectName(), window);
@@ -191,9 +178,9 @@ private slots:
     void positionsFollowTheScreenWidthNotTheWindow()
     {
         QFETCH(int, screenPixels);
-        platform_->screenWidth = screenPixels * 15.0;
+        fixture_->platform.screenWidth = screenPixels * 15.0;
         MainWindow* main = start();
-        const double w = platform_->screenWidth;
+        const double w = fixture_->platform.screenWidth;
         auto expectCentred = [&](QWidget* widget) {
             QVERIFY(widget);
             QVERIFY2(qAbs(widget->x() - TwipsToPixels((w - widget->width() * 15.0) / 2)) <= 1,
@@ -234,7 +221,7 @@ private slots:
     {
         QFETCH(int, screenPixels);
         QFETCH(bool, atMinimum);
-        platform_->screenWidth = screenPixels * 15.0;
+        fixture_->platform.screenWidth = screenPixels * 15.0;
         MainWindow* main = start();
         main->showNormal();
         main->resize(atMinimum ? QSize(1, 1) : main->sizeHint());
@@ -275,13 +262,13 @@ private slots:
         QTest::keyClicks(name, "ann");
         QTest::mouseClick(main->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
         QVERIFY(main->readingWindow(ReadingSlot::RisingSignResult));
-        const int messages = platform_->messages.size();
+        const int messages = fixture_->platform.messages.size();
         QTest::mouseClick(main->findChild<QPushButton*>("cmdMdiExit"), Qt::LeftButton);
         FlushDeletes();
-        QCOMPARE(endRequests_, 1);
+        QCOMPARE(fixture_->endRequests, 1);
         QVERIFY(!main->isVisible());
         QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
-        QCOMPARE(platform_->messages.size(), messages);
+        QCOMPARE(fixture_->platform.messages.size(), messages);
     }
 
     // The program ends when the application's event loop returns, as it does in main().
@@ -298,12 +285,9 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, withReading);
-        program_ = std::make_unique<Program>(*platform_, [this] {
-            ++endRequests_;
-            QCoreApplication::quit();
-        });
-        QVERIFY(program_->start());
-        MainWindow* main = program_->mainWindow();
+        QVERIFY(fixture_->start());
+        MainWindow* main = fixture_->main();
+        connect(main, &MainWindow::ended, qApp, &QCoreApplication::quit);
         if (withReading) {
             main->OpenReading(ReadingKind::Descendant);
             QTest::keyClicks(main->findChild<QLineEdit*>("txtName"), "ann");
@@ -334,10 +318,10 @@ private slots:
         giveUp.start(5000);
         const int returned = QApplication::exec();
         QCOMPARE(returned, 0);
-        QCOMPARE(endRequests_, 1);
+        QCOMPARE(fixture_->endRequests, 1);
         QVERIFY(!main->isVisible());
         QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_->platform.messages.isEmpty());
     }
 };
 

@@ -1,5 +1,4 @@
 // Menu bars of the three window families, promotional labels, web links and the about window.
-#include "common/link_label.h"
 #include "common/qt_platform.h"
 #include "common/web_pages.h"
 #include "shell/main_window.h"
@@ -7,13 +6,10 @@
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,7 +25,8 @@ using namespace orbis::testing;
 namespace {
 QString Link(const char* page)
 {
-    return QStringLiteral("https://www.selvane.example/orbis-free-tessary/ssd.php?page=") + page;
+    return QStringLiteral("https://") + SiteHost() +
+           QStringLiteral("/orbis-free-tessary/ssd.php?page=") + page;
 }
 } // namespace
 
@@ -83,7 +80,7 @@ class MenusTest : public QObject {
         QCOMPARE(about->size(), QSize(454, 258));
         QCOMPARE(about->findChild<QLabel*>("Label2")->text(), QString("Orbis Tessary v1.20"));
         QVERIFY(about->findChild<QLabel*>("Label1")->text().contains("Selvane"));
-        QVERIFY(about->findChild<QLabel*>("lblHomePage")->text().contains("www.selvane.example"));
+        QVERIFY(about->findChild<QLabel*>("lblHomePage")->text().contains(SiteHost()));
         QCOMPARE(about->findChild<QLabel*>("Label3")->text(),
                  QString("Home Business Opportunity. Start your own Internet business and make "
                          "money online. Get this software fully branded for your website. "));

@@ -5,10 +5,7 @@
 #include "support/reading_fixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>

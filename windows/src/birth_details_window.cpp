@@ -2,7 +2,6 @@
 #include "windows/birth_details_window.h"
 
 #include "common/engine_text.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/menus.h"
 #include "common/platform.h"

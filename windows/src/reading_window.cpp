@@ -2,7 +2,6 @@
 #include "windows/reading_window.h"
 
 #include "common/colours.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"

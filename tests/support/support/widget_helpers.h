@@ -1,7 +1,6 @@
 // Small helpers shared by the widget tests.
 #pragma once
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QList>
