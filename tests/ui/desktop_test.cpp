@@ -109,7 +109,7 @@ private slots:
             panel->mapTo(main_, QPoint(0, 0)).y() + panel->visibleRegion().boundingRect().bottom();
         QVERIFY(panelBottom < coBrand->mapTo(main_, QPoint(0, 0)).y());
         // The reading names, the lowest welcome text, are on screen at every size.
-        QLabel* lowest = Element<QLabel>(main_, "lblCaption", 4);
+        QLabel* lowest = Caption(main_, 4);
         QVERIFY(panel->visibleRegion().contains(lowest->geometry()));
     }
 

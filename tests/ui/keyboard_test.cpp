@@ -62,7 +62,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(main));
 
         // Tab through the main window to the option button, press it with Space.
-        QPushButton* button = Element<QPushButton>(main, "cmdSelectOption", option);
+        QPushButton* button = SelectOption(main, option);
         for (int i = 0; i < 10 && QApplication::focusWidget() != button; ++i)
             QTest::keyClick(main, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button);
@@ -225,7 +225,7 @@ private slots:
         MainWindow* main = fixture.main();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        Element<QPushButton>(main, "cmdSelectOption", option)->setFocus(Qt::TabFocusReason);
+        SelectOption(main, option)->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
         QWidget* details = main->readingWindow(ReadingSlot(slot));
         QVERIFY(details);

@@ -4,6 +4,7 @@
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -39,10 +40,7 @@ class MainWindowTest : public QObject {
         }
         return found;
     }
-    QLabel* caption(MainWindow* main, int index)
-    {
-        return Element<QLabel>(main, "lblCaption", index);
-    }
+    QLabel* caption(MainWindow* main, int index) { return Caption(main, index); }
     static void hover(QWidget* widget, QPoint at)
     {
         QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -102,7 +100,7 @@ private slots:
         QCOMPARE(buttons.size(), 3);
         std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
         QPushButton* button = buttons[placeFromLeft];
-        QCOMPARE(button->property("index").toInt(), index);
+        QCOMPARE(main->findChild<QButtonGroup*>("cmdSelectOption")->id(button), index);
         QCOMPARE(button->text(), caption);
 
         QTest::mouseClick(button, Qt::LeftButton);
@@ -234,7 +232,7 @@ private slots:
         };
         expectInside(main->findChild<QWidget*>("picButtonContainer"));
         for (int index = 0; index < 3; ++index)
-            expectInside(Element<QPushButton>(main, "cmdSelectOption", index));
+            expectInside(SelectOption(main, index));
         expectInside(main->findChild<QWidget*>("lblSelvaneBanner"));
         expectInside(main->findChild<QWidget*>("cmdMdiExit"));
         expectInside(main->findChild<QWidget*>("Label7"));

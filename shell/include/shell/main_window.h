@@ -1,4 +1,4 @@
-// frmMDI: the main window with its welcome panel, option buttons and the reading windows inside.
+// frmMDI: the main window with its strips, welcome panel and the reading windows inside.
 #pragma once
 
 #include "windows/reading_host.h"
@@ -10,7 +10,7 @@
 #include <array>
 
 class QAction;
-class QLabel;
+class QButtonGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
@@ -18,10 +18,8 @@ class QPushButton;
 namespace orbis {
 
 class LinkLabel;
+class WelcomePanel;
 class WorkArea;
-
-// The welcome panel picMain holds the labels lblCaption 0 to 5.
-inline constexpr int kWelcomeCaptionCount = 6;
 
 class MainWindow final : public QMainWindow, public ReadingHost {
     Q_OBJECT
@@ -34,7 +32,6 @@ public:
     void unloadReadingWindows();
 
     void cmdSelectOption_Click(int index);
-    void lblCaption_Click(int index);
 
     // ReadingHost
     Platform& platform() override { return platform_; }
@@ -64,17 +61,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void createStrips();
+    QWidget* createBannerStrip(QWidget* central);
+    QWidget* createOptionStrip(QWidget* central);
+    QWidget* createWorkArea(QWidget* central);
+    QWidget* createFooter(QWidget* central);
     void createMenus();
-    void createBanner(QWidget* strip);
-    void createOptionButtons(QWidget* strip);
-    void createWelcomePanel();
-    void createFooter(QWidget* strip);
     void placeFromScreenWidth();
     // How wide the strips' controls reach, in pixels, placed from the screen's width.
     int stripsWidth() const;
     // `leaving` is a reading window on its way out, or null.
     void showMenusOf(const QMdiSubWindow* leaving);
-    void setCaptionUnderline(int index, bool underline);
 
     Platform& platform_;
     ReadingState& readings_;
@@ -83,12 +80,12 @@ private:
     bool ending_ = false;
 
     QList<QAction*> mainMenus_;
-    QMdiArea* mdiArea_ = nullptr;
-    WorkArea* workArea_ = nullptr;
-    QWidget* picMain_ = nullptr;
     LinkLabel* lblSelvaneBanner_ = nullptr;
     QWidget* picButtonContainer_ = nullptr;
-    std::array<QLabel*, kWelcomeCaptionCount> lblCaption_{};
+    QButtonGroup* cmdSelectOption_ = nullptr;
+    WelcomePanel* picMain_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    WorkArea* workArea_ = nullptr;
     QPushButton* cmdMdiExit_ = nullptr;
     std::array<QPointer<QMdiSubWindow>, kReadingSlotCount> readingWindows_{};
 };
