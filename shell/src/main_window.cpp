@@ -16,6 +16,7 @@
 #include "windows/reading_window.h"
 #include "work_area.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -112,6 +113,7 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ProgramCaption());
     setWindowIcon(ProgramIcon());
+    createActions();
     createStrips();
     createMenus();
     placeFromScreenWidth();
@@ -126,6 +128,15 @@ MainWindow::~MainWindow()
     workArea_->stopFollowingFocus();
     for (QPointer<QMdiSubWindow>& window : readingWindows_)
         delete window;
+}
+
+void MainWindow::createActions()
+{
+    // File, Exit and the Exit button close the main window, which ends the program.
+    mnuExit_ = CreateCommand(this, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
+    help_ = new HelpCommands(this, MenuFamily::Main, platform_);
+    connect(help_->mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
 }
 
 void MainWindow::createStrips()
@@ -235,15 +246,13 @@ QWidget* MainWindow::createFooter(QWidget* central)
 
     cmdMdiExit_ = Place(new QPushButton(QStringLiteral("&Exit"), strip),
                         QStringLiteral("cmdMdiExit"), kLayout.exit, kGreyButton);
-    connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdMdiExit_, &QPushButton::clicked, mnuExit_, &QAction::trigger);
     return strip;
 }
 
 void MainWindow::createMenus()
 {
-    mainMenus_ = BuildMenuBar(
-        this, MenuFamily::Main,
-        {QString(), QString(), {}, [this] { close(); }, [this] { showAbout(this); }}, platform_);
+    mainMenus_ = ArrangeMenuBar(this, MenuFamily::Main, {mnuExit_}, *help_);
     menuBar()->addActions(mainMenus_);
 }
 
@@ -371,18 +380,28 @@ void MainWindow::showAbout(QWidget* over)
     AboutWindow::ShowModal(platform_, over);
 }
 
-void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
+void MainWindow::mnuAbout_Click()
 {
-    // As in every multiple-document program, the bar carries the menus of the reading window on
-    // screen (there is at most one), and the main window's own when there is none, whatever
-    // closed or hid the last one.
-    if (ending_)
-        return;
-    const ReadingWindow* reading = nullptr;
+    showAbout(this);
+}
+
+ReadingWindow* MainWindow::activeReadingWindow(const QMdiSubWindow* leaving) const
+{
+    ReadingWindow* active = nullptr;
     for (const QPointer<QMdiSubWindow>& frame : readingWindows_) {
         if (frame && frame != leaving && frame->isVisible())
-            reading = qobject_cast<const ReadingWindow*>(frame->widget());
+            active = qobject_cast<ReadingWindow*>(frame->widget());
     }
+    return active;
+}
+
+void MainWindow::updateMenus(const QMdiSubWindow* leaving)
+{
+    // As in every multiple-document program, the bar carries the menus of the reading window on
+    // screen, and the main window's own when there is none, whatever closed or hid the last one.
+    if (ending_)
+        return;
+    const ReadingWindow* reading = activeReadingWindow(leaving);
     menuBar()->clear();
     menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
     // The reading window's "&Exit" shares the letter: its key must not reach the main window's.
@@ -394,10 +413,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
         if (event->type() == QEvent::Show) {
-            showMenusOf(nullptr);
+            updateMenus(nullptr);
             workArea_->fit(frame);
         } else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
-            showMenusOf(frame);
+            updateMenus(frame);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -13,6 +13,7 @@
 #include "orbis/reading_state.h"
 #include "orbis/zodiac.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -97,14 +98,8 @@ BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesi
     createTopStrip();
     createEntries(createMiddleArea());
     createButtonsAndOffers();
-    finishWindow(MenuFamily::BirthDetails,
-                 {.firstItemName = QStringLiteral("mnuFindZodiacRisingSign"),
-                  .firstCaption = design_.proceedCaption,
-                  .firstButton = cmdProceed,
-                  .first = [this] { cmdProceed_Click(); },
-                  .exitButton = cmdExit,
-                  .exit = [this] { unload(); }},
-                 cmdProceed);
+    createCommands();
+    finishWindow(MenuFamily::BirthDetails, cmdProceed);
     setFocusProxy(txtName);
 }
 
@@ -192,6 +187,16 @@ void BirthDetailsWindow::createButtonsAndOffers()
                         colours.buttonFace);
     setTabOrder(cmbYear, cmdProceed);
     setTabOrder(cmdProceed, cmdExit);
+}
+
+void BirthDetailsWindow::createCommands()
+{
+    // The menu item keeps its name in all three windows, whatever its caption.
+    QAction* proceed = addFileCommand(QStringLiteral("mnuFindZodiacRisingSign"),
+                                      design_.proceedCaption, cmdProceed);
+    connect(proceed, &QAction::triggered, this, &BirthDetailsWindow::cmdProceed_Click);
+    QAction* exit = addFileCommand(QStringLiteral("mnuExit"), QStringLiteral("E&xit"), cmdExit);
+    connect(exit, &QAction::triggered, this, &ReadingWindow::unload);
 }
 
 const SignPictures& BirthDetailsWindow::IMGSign() const

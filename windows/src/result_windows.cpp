@@ -5,6 +5,7 @@
 #include "windows/birth_details_window.h"
 #include "windows/sign_pictures.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
@@ -18,14 +19,12 @@ ResultWindow::ResultWindow(ReadingHost& host, BirthDetailsWindow& details,
 
 void ResultWindow::finishButtons(QPushButton* back, QPushButton* exit)
 {
-    finishWindow(MenuFamily::Result,
-                 {.firstItemName = QStringLiteral("mnuFileBack"),
-                  .firstCaption = QStringLiteral("&Back"),
-                  .firstButton = back,
-                  .first = [this] { cmdBack_Click(); },
-                  .exitButton = exit,
-                  .exit = [this] { cmdExit_Click(); }},
-                 exit);
+    QAction* mnuFileBack =
+        addFileCommand(QStringLiteral("mnuFileBack"), QStringLiteral("&Back"), back);
+    connect(mnuFileBack, &QAction::triggered, this, &ResultWindow::cmdBack_Click);
+    QAction* mnuExit = addFileCommand(QStringLiteral("mnuExit"), QStringLiteral("E&xit"), exit);
+    connect(mnuExit, &QAction::triggered, this, &ResultWindow::cmdExit_Click);
+    finishWindow(MenuFamily::Result, exit);
     setFocusProxy(exit);
     // Exit first, where the window puts the focus, then Back.
     setKeyboardOrder({exit, back});

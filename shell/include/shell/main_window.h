@@ -17,7 +17,9 @@ class QPushButton;
 
 namespace orbis {
 
+class HelpCommands;
 class LinkLabel;
+class ReadingWindow;
 class WelcomePanel;
 class WorkArea;
 
@@ -32,6 +34,7 @@ public:
     void unloadReadingWindows();
 
     void cmdSelectOption_Click(int index);
+    void mnuAbout_Click();
 
     // ReadingHost
     Platform& platform() override { return platform_; }
@@ -61,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void createActions();
     void createStrips();
     QWidget* createBannerStrip(QWidget* central);
     QWidget* createOptionStrip(QWidget* central);
@@ -70,8 +74,10 @@ private:
     void placeFromScreenWidth();
     // How wide the strips' controls reach, in pixels, placed from the screen's width.
     int stripsWidth() const;
-    // `leaving` is a reading window on its way out, or null.
-    void showMenusOf(const QMdiSubWindow* leaving);
+    // The reading window on screen (there is at most one), or null; `leaving` is a reading
+    // window on its way out, or null.
+    ReadingWindow* activeReadingWindow(const QMdiSubWindow* leaving) const;
+    void updateMenus(const QMdiSubWindow* leaving);
 
     Platform& platform_;
     ReadingState& readings_;
@@ -79,6 +85,8 @@ private:
     double screenWidth_ = 0; // twips
     bool ending_ = false;
 
+    QAction* mnuExit_ = nullptr;
+    HelpCommands* help_ = nullptr;
     QList<QAction*> mainMenus_;
     LinkLabel* lblSelvaneBanner_ = nullptr;
     QWidget* picButtonContainer_ = nullptr;

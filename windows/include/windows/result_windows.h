@@ -24,7 +24,7 @@ public:
     void cmdExit_Click() { unload(); }
 
 protected:
-    // Wires Back and Exit, their menu items and the keys.
+    // Back and Exit, each one command shared by its button, its File menu item and its keys.
     void finishButtons(QPushButton* back, QPushButton* exit);
     // Shows sign picture `number` from the birth-details window's picture store.
     void showPicture(QLabel* picture, int number) const;
