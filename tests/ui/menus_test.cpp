@@ -240,6 +240,41 @@ private slots:
         QVERIFY(!main_->isWelcomeVisible());
     }
 
+    // A button and its menu item are one command: the button triggers the item, once.
+    void buttonsAreTheirMenuItems_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("main Exit") << "main"
+                                   << "cmdMdiExit"
+                                   << "mnuExit";
+        QTest::newRow("details Proceed") << "details"
+                                         << "cmdProceed"
+                                         << "mnuFindZodiacRisingSign";
+        QTest::newRow("details Exit") << "details"
+                                      << "cmdExit"
+                                      << "mnuExit";
+        QTest::newRow("result Back") << "result"
+                                     << "cmdBack"
+                                     << "mnuFileBack";
+        QTest::newRow("result Exit") << "result"
+                                     << "cmdExit"
+                                     << "mnuExit";
+    }
+    void buttonsAreTheirMenuItems()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, button);
+        QFETCH(QString, item);
+        QWidget* window = windowOf(family);
+        auto* command = window->findChild<QAction*>(item);
+        QVERIFY(command && command->parent() == window);
+        QSignalSpy triggered(command, &QAction::triggered);
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(triggered.size(), 1);
+    }
+
     void promotionalLabels_data()
     {
         QTest::addColumn<QSize>("screen");
