@@ -28,6 +28,14 @@ class KeyboardTest : public QObject {
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
+    // Starts the program with its main window active, where the keys go.
+    static bool startActive(ReadingFixture& fixture)
+    {
+        if (!fixture.start())
+            return false;
+        fixture.main()->activateWindow();
+        return QTest::qWaitForWindowActive(fixture.main());
+    }
 
 private slots:
     void wholeReadingByKeys_data()
@@ -56,10 +64,8 @@ private slots:
         QFETCH(QString, signLabel);
         QFETCH(QString, sign);
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
+        QVERIFY(startActive(fixture));
         MainWindow* main = fixture.main();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main));
 
         // Tab through the main window to the option button, press it with Space.
         QPushButton* button = SelectOption(main, option);
@@ -133,9 +139,7 @@ private slots:
         QFETCH(bool, result);
         QFETCH(QStringList, order);
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
-        fixture.main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QVERIFY(startActive(fixture));
         QWidget* window =
             result ? fixture.read(ReadingKind(kind)) : fixture.open(ReadingKind(kind));
         QVERIFY(window);
@@ -171,9 +175,7 @@ private slots:
     void topicBoxesScrollByKeysAndCarryTheirHeading()
     {
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
-        fixture.main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QVERIFY(startActive(fixture));
         QWidget* result = fixture.read(ReadingKind::RisingSign);
         const std::pair<const char*, const char*> boxes[] = {
             {"txtYourLooks", "Label7"},
@@ -221,10 +223,8 @@ private slots:
         QFETCH(int, option);
         QFETCH(int, slot);
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
+        QVERIFY(startActive(fixture));
         MainWindow* main = fixture.main();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main));
         SelectOption(main, option)->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
         QWidget* details = main->readingWindow(ReadingSlot(slot));
