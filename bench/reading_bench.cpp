@@ -1,7 +1,6 @@
 // Reading benchmark: Proceed to a painted result window, beside an empty child window shown alike.
 #include "reading_timing.h"
 #include "shell/main_window.h"
-#include "windows/birth_details_design.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,10 +24,10 @@ orbis::MainWindow* g_main = nullptr;
 void BM_ProceedToPaintedResult(benchmark::State& state)
 {
     const auto kind = static_cast<orbis::ReadingKind>(state.range(0));
-    const orbis::ReadingSlot detailsSlot = orbis::DesignOf(kind).slot;
+    const orbis::ReadingSlots windows = orbis::SlotsOf(kind);
     for (auto _ : state) {
         g_main->OpenReading(kind);
-        QWidget* details = g_main->readingWindow(detailsSlot);
+        QWidget* details = g_main->readingWindow(windows.details);
         auto* name = details ? details->findChild<QLineEdit*>(QStringLiteral("txtName")) : nullptr;
         auto* proceed =
             details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
@@ -41,7 +40,7 @@ void BM_ProceedToPaintedResult(benchmark::State& state)
         const auto start = Clock::now();
         name->setText(QStringLiteral("MARY JANE"));
         proceed->click();
-        QWidget* result = g_main->readingWindow(orbis::SlotsOf(kind).result);
+        QWidget* result = g_main->readingWindow(windows.result);
         std::unique_ptr<PaintCounter> counter;
         if (result)
             counter = std::make_unique<PaintCounter>(result);

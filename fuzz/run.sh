@@ -14,8 +14,12 @@ tools/install-packages.sh "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBIS_FUZZ=ON -DORBIS_BUILD_TESTS=OFF -DORBIS_BUILD_UI=ON >/dev/null
-targets=(fuzz_rising_sign fuzz_sign_names fuzz_name_filter fuzz_reminder_value)
-cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+# Everything, so that the program and its libraries compile with clang too; then each target.
+cmake --build "$build" -j2 >/dev/null
+targets=()
+for source in fuzz/fuzz_*.cpp; do
+  targets+=("$(basename "$source" .cpp)")
+done
 
 declare -A dictionaries=(
   [fuzz_rising_sign]=names.dict

@@ -119,6 +119,7 @@ if [ -n "$package" ]; then
   cp -a "$base" "$clean"
   mkdir -p "$clean/check"
   cp "$deb" tests/process/installed_package.sh tests/process/installed_package.py \
+    tests/process/private_home.sh \
     tests/process/desktop.py "$clean/check/"
   enter "$clean"
   say "apt-get install ./$(basename "$deb") in a clean system, then a reading at scale 2"

@@ -1,5 +1,7 @@
-// Fonts and palettes.
+// The typeface and its substitutes.
 #include "common/fonts.h"
+
+#include <QStringList>
 
 namespace orbis {
 
@@ -17,19 +19,6 @@ void RegisterFontSubstitutes()
     // DejaVu Sans grew out of Bitstream Vera, drawn to Verdana's wide proportions.
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
                                                            QStringLiteral("Bitstream Vera Sans")});
-}
-
-QPalette ColouredPalette(QPalette palette, const QColor& background, const QColor& text)
-{
-    if (background.isValid()) {
-        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, background);
-    }
-    if (text.isValid()) {
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, text);
-    }
-    return palette;
 }
 
 } // namespace orbis

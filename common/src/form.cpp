@@ -1,6 +1,7 @@
 // The layout builder.
 #include "common/form.h"
 
+#include "common/colours.h"
 #include "common/fonts.h"
 
 #include <QWidget>

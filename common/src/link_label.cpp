@@ -10,9 +10,9 @@
 
 namespace orbis {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent, bool linkPointer) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, Pointer pointer) : QLabel(text, parent)
 {
-    if (linkPointer)
+    if (pointer == Pointer::Link)
         setCursor(LinkPointer());
 }
 

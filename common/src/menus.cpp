@@ -1,4 +1,4 @@
-// One builder for the menu bars of every window.
+// The Help commands and the one arrangement of every window's menu bar.
 #include "common/menus.h"
 
 #include "common/web_pages.h"
@@ -9,66 +9,84 @@
 
 namespace orbis {
 
-namespace {
-
-QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
-                 std::function<void()> action)
+QAction* CreateCommand(QWidget* window, const QString& name, const QString& caption)
 {
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    QObject::connect(item, &QAction::triggered, menu, [action = std::move(action)] { action(); });
-    return item;
+    auto* command = new QAction(caption, window);
+    command->setObjectName(name);
+    return command;
 }
 
-void AddSeparator(QMenu* menu, const QString& name)
+HelpCommands::HelpCommands(QWidget* window, MenuFamily family, Platform& platform)
+    : QObject(window),
+      mnuOnline(CreateCommand(window, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"))),
+      mnuVisit(
+          CreateCommand(window, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"))),
+      // The access key differs between the families.
+      mnuUpdate(CreateCommand(window, QStringLiteral("mnuUpdate"),
+                              family == MenuFamily::Result
+                                  ? QStringLiteral("&Check for Software Update")
+                                  : QStringLiteral("Check for Software &Update"))),
+      mnuAbout(
+          CreateCommand(window, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"))),
+      mnuMakeMoneyOnline(CreateCommand(window,
+                                       family == MenuFamily::Main
+                                           ? QStringLiteral("mkmoney")
+                                           : QStringLiteral("mnuMakeMoneyOnline"),
+                                       QStringLiteral("Make Money &Online"))),
+      platform_(platform)
 {
-    menu->addSeparator()->setObjectName(name);
-}
-
-} // namespace
-
-QList<QAction*> BuildMenuBar(QWidget* owner, MenuFamily family, const MenuCommands& commands,
-                             Platform& platform)
-{
-    auto page = [&platform](WebPage p) { return [&platform, p] { OpenWebPage(platform, p); }; };
-
-    auto* file = new QMenu(QStringLiteral("&File"), owner);
-    file->setObjectName(QStringLiteral("mnuFile"));
-    if (family != MenuFamily::Main)
-        AddItem(file, commands.firstName, commands.firstCaption, commands.first);
-    AddItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), commands.exit);
-
-    // The separators' names and the update item's access key differ between the families.
-    struct HelpNames {
-        QString separator1, separator2, updateCaption;
-    };
-    const HelpNames names =
-        family == MenuFamily::Main ? HelpNames{"mnuSep1", "mnuSep2", "Check for Software &Update"}
-        : family == MenuFamily::BirthDetails
-            ? HelpNames{"mnuHelp1", "mnuHelp2", "Check for Software &Update"}
-            : HelpNames{"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"};
-
-    auto* help = new QMenu(QStringLiteral("&Help"), owner);
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    AddItem(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
-            page(WebPage::HelpWebPage));
-    AddItem(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
-            page(WebPage::HomePage));
-    AddSeparator(help, names.separator1);
-    AddItem(help, QStringLiteral("mnuUpdate"), names.updateCaption, page(WebPage::DownloadWebPage));
-    AddSeparator(help, names.separator2);
-    AddItem(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), commands.about);
-
+    connect(mnuOnline, &QAction::triggered, this, &HelpCommands::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &HelpCommands::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &HelpCommands::mnuUpdate_Click);
     // Switched off in every window's design; shown greyed.
-    auto* money = new QAction(QStringLiteral("Make Money &Online"), owner);
-    money->setObjectName(family == MenuFamily::Main ? QStringLiteral("mkmoney")
-                                                    : QStringLiteral("mnuMakeMoneyOnline"));
-    money->setEnabled(false);
-    QObject::connect(money, &QAction::triggered, owner, page(WebPage::FullyBranded));
+    mnuMakeMoneyOnline->setEnabled(false);
+    connect(mnuMakeMoneyOnline, &QAction::triggered, this, &HelpCommands::mnuMakeMoneyOnline_Click);
+}
 
+void HelpCommands::mnuOnline_Click()
+{
+    OpenWebPage(platform_, WebPage::HelpWebPage);
+}
+
+void HelpCommands::mnuVisit_Click()
+{
+    OpenWebPage(platform_, WebPage::HomePage);
+}
+
+void HelpCommands::mnuUpdate_Click()
+{
+    OpenWebPage(platform_, WebPage::DownloadWebPage);
+}
+
+void HelpCommands::mnuMakeMoneyOnline_Click()
+{
+    OpenWebPage(platform_, WebPage::FullyBranded);
+}
+
+QList<QAction*> ArrangeMenuBar(QWidget* window, MenuFamily family,
+                               const QList<QAction*>& fileCommands, const HelpCommands& help)
+{
+    auto* file = new QMenu(QStringLiteral("&File"), window);
+    file->setObjectName(QStringLiteral("mnuFile"));
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    return {file->menuAction(), help->menuAction(), money};
+    file->addActions(fileCommands);
+
+    // The separators' names differ between the families.
+    const auto [separator1, separator2] =
+        family == MenuFamily::Main           ? std::pair{"mnuSep1", "mnuSep2"}
+        : family == MenuFamily::BirthDetails ? std::pair{"mnuHelp1", "mnuHelp2"}
+                                             : std::pair{"mnuFileSep1", "mnuFileSep2"};
+    auto* menu = new QMenu(QStringLiteral("&Help"), window);
+    menu->setObjectName(QStringLiteral("mnuHelp"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    menu->addAction(help.mnuOnline);
+    menu->addAction(help.mnuVisit);
+    menu->addSeparator()->setObjectName(QString::fromLatin1(separator1));
+    menu->addAction(help.mnuUpdate);
+    menu->addSeparator()->setObjectName(QString::fromLatin1(separator2));
+    menu->addAction(help.mnuAbout);
+
+    return {file->menuAction(), menu->menuAction(), help.mnuMakeMoneyOnline};
 }
 
 } // namespace orbis

@@ -1,6 +1,7 @@
 // The platform seam on Qt.
 #include "common/qt_platform.h"
 
+#include "common/program_identity.h"
 #include "common/twips.h"
 #include "settings_file.h"
 
@@ -28,7 +29,7 @@ namespace orbis {
 
 namespace {
 
-constexpr auto kOrganisation = "Selvane";
+constexpr auto kOrganisation = identity::kOrganisation;
 // A window's frame beside its client area: thin borders at the sides, the title bar and borders
 // above and below, and on Wayland a panel that the screen's available room does not leave out.
 constexpr QSize kFrameAllowance{4, 96};
@@ -219,7 +220,8 @@ double QtPlatform::screenWidthTwips()
 QString QtPlatform::applicationName()
 {
     const QString path = QCoreApplication::applicationFilePath();
-    return path.isEmpty() ? QStringLiteral("OrbisFreeTessary") : QFileInfo(path).completeBaseName();
+    return path.isEmpty() ? QString::fromLatin1(identity::kApplicationName)
+                          : QFileInfo(path).completeBaseName();
 }
 
 } // namespace orbis

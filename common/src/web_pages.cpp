@@ -2,10 +2,7 @@
 #include "common/web_pages.h"
 
 #include "common/platform.h"
-
-#ifndef ORBIS_SITE_HOST
-#define ORBIS_SITE_HOST "www.selvane.example"
-#endif
+#include "common/program_identity.h"
 
 namespace orbis {
 
@@ -28,7 +25,7 @@ QString PageKey(WebPage page)
 
 QString SiteHost()
 {
-    return QStringLiteral(ORBIS_SITE_HOST);
+    return QString::fromLatin1(identity::kSiteHost);
 }
 
 QUrl WebPageLink(WebPage page)

@@ -2,11 +2,10 @@
 #include "shell/about_window.h"
 
 #include "common/colours.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "common/vector_drawn.h"
 #include "common/web_pages.h"
 
@@ -54,7 +53,13 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
     setFixedSize(TwipsSize(kLayout.clientWidth, kLayout.clientHeight));
     setAutoFillBackground(true);
     setPalette(ColouredPalette(palette(), colours::Black, colours::White));
+    createHeading();
+    createTexts(platform);
+    createOkButton();
+}
 
+void AboutWindow::createHeading()
+{
     auto* icon = Place(new QLabel(this), QStringLiteral("Picture1"), kLayout.icon);
     icon->setPixmap(VectorDrawnPixmap(QStringLiteral(":/icons/orbis-tessary.svg"), icon->size(),
                                       devicePixelRatioF()));
@@ -62,7 +67,10 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
 
     Place(new QLabel(ProgramCaption(), this), QStringLiteral("Label2"), kLayout.title,
           {.font = Typeface{9.75, true}});
+}
 
+void AboutWindow::createTexts(Platform& platform)
+{
     auto* paragraph =
         Place(new QLabel(kParagraph, this), QStringLiteral("Label1"), kLayout.paragraph, kText);
     paragraph->setWordWrap(true);
@@ -85,7 +93,10 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
                           QStringLiteral("lblCobrand"), kLayout.details, kLink);
     connect(details, &LinkLabel::clicked, this,
             [&platform] { OpenWebPage(platform, WebPage::FullyBranded); });
+}
 
+void AboutWindow::createOkButton()
+{
     auto* ok =
         Place(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"), kLayout.ok);
     // A light button on the black dialog: a whole palette worked out from its face, so that its

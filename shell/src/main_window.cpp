@@ -2,21 +2,22 @@
 #include "shell/main_window.h"
 
 #include "common/colours.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "common/ready_drawn.h"
 #include "common/twips.h"
 #include "common/web_pages.h"
 #include "shell/about_window.h"
+#include "shell/welcome_panel.h"
 #include "windows/birth_details_window.h"
 #include "windows/reading_window.h"
 #include "work_area.h"
 
-#include <QApplication>
+#include <QAction>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
@@ -26,7 +27,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,12 +34,12 @@ namespace orbis {
 
 namespace {
 
-// The strips' heights and the places in them, in twips. Centred controls take their left edge
-// from the screen's width (placeFromScreenWidth), the Exit button its distance from the right.
 // The grey of the option buttons and the Exit button.
 constexpr Look kGreyButton{
     .font = Typeface{8.25, true}, .text = colours::Black, .background = colours::Silver};
 
+// The strips' heights and the places in them, in twips. Centred controls take their left edge
+// from the screen's width (placeFromScreenWidth), the Exit button its distance from the right.
 constexpr struct {
     double bannerStripHeight = 560; // Picture6
     TwipsBox forumBanner{.top = 48, .width = 9480, .height = 465};
@@ -50,9 +50,8 @@ constexpr struct {
     double optionHeight = 495;
     double iconTop = 172;
     double iconSize = 510;
-    double welcomeHeight = 8640;                         // picMain
-    TwipsBox introduction{.width = 8055, .height = 825}; // lblCaption 1, wrapped
-    double footerHeight = 735;                           // PicCoBrand
+    double welcomeHeight = 8640; // picMain
+    double footerHeight = 735;   // PicCoBrand
     TwipsBox offer{.left = 120, .top = 60, .width = 6975, .height = 615};
     TwipsBox exit{.top = 120, .width = 1335, .height = 495};
     double exitRightMargin = 120;
@@ -81,59 +80,12 @@ constexpr OptionButton kOptionButtons[] = {
      ":/icons/options/midheaven@2x.png"},
 };
 
-// The welcome panel's labels by their index in the control array lblCaption.
-enum class WelcomeCaption {
-    Welcome = 0,
-    Introduction = 1,
-    ProgramsHeading = 2,
-    Descendant = 3,
-    Midheaven = 4,
-    RisingSign = 5,
-};
-
-struct Caption {
-    const char* text;
-    QColor colour;
-    double points;
-    double top;
-};
-
-constexpr std::array<Caption, kWelcomeCaptionCount> kCaptions{{
-    {"Welcome to Orbis Tessary", colours::Cyan, 12, 240},
-    {"Welcome to Orbis Tessary! Know more about these important points on your natal chart and "
-     "know they affect your personality. Try out The Zodiac Rising Sign / Ascendant, Descendant & "
-     "Midheaven / Medium Coeli Astrology softwares for more information.",
-     colours::Red, 8.25, 840},
-    {"Orbis Tessary includes the following programs", colours::Cyan, 12, 1920},
-    {"Descendant Astrology", colours::Yellow, 12, 3600},
-    {"Midheaven Astrology", colours::Magenta, 12, 4245},
-    {"Zodiac Rising Sign", colours::Green, 12, 2880},
-}};
-
-// The reading a welcome label opens; the welcome texts open none.
-std::optional<ReadingKind> ReadingOfCaption(int index)
-{
-    switch (static_cast<WelcomeCaption>(index)) {
-    case WelcomeCaption::Descendant:
-        return ReadingKind::Descendant;
-    case WelcomeCaption::Midheaven:
-        return ReadingKind::Midheaven;
-    case WelcomeCaption::RisingSign:
-        return ReadingKind::RisingSign;
-    case WelcomeCaption::Welcome:
-    case WelcomeCaption::Introduction:
-    case WelcomeCaption::ProgramsHeading:
-        break;
-    }
-    return std::nullopt;
-}
-
 // A full-width strip of the main window: its height is fixed, the layout gives its width.
 template <typename Widget>
 Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background)
 {
     strip->setObjectName(name);
-    strip->setFixedHeight(Twips(height));
+    strip->setFixedHeight(TwipsToPixels(height));
     strip->setAutoFillBackground(true);
     QPalette palette = strip->palette();
     palette.setColor(QPalette::Window, background);
@@ -143,7 +95,7 @@ Widget* Strip(Widget* strip, const QString& name, double height, const QColor& b
 
 void MoveTwips(QWidget* widget, double left, double top)
 {
-    widget->move(Twips(left), Twips(top));
+    widget->move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 // Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
@@ -162,44 +114,8 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ProgramCaption());
     setWindowIcon(ProgramIcon());
-
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    auto* picture6 = Strip(new LinkLabel(QString(), central), QStringLiteral("Picture6"),
-                           kLayout.bannerStripHeight, colours::LightBlue);
-    picture6->setAccessibleName(QStringLiteral("Selvane home page"));
-    connect(picture6, &LinkLabel::clicked, this,
-            [this] { OpenWebPage(platform_, WebPage::HomePage); });
-    createBanner(picture6);
-
-    QWidget* picture1 = Strip(new QWidget(central), QStringLiteral("Picture1"),
-                              kLayout.buttonStripHeight, palette().color(QPalette::Window));
-    createOptionButtons(picture1);
-
-    picMain_ = Strip(new QWidget(central), QStringLiteral("picMain"), kLayout.welcomeHeight,
-                     colours::Black);
-    createWelcomePanel();
-
-    mdiArea_ = new QMdiArea(central);
-    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
-    mdiArea_->setBackground(Qt::black);
-    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    workArea_ = new WorkArea(picMain_, mdiArea_, central);
-
-    QWidget* coBrand = Strip(new QWidget(central), QStringLiteral("PicCoBrand"),
-                             kLayout.footerHeight, colours::LightBlue);
-    createFooter(coBrand);
-
-    layout->addWidget(picture6);
-    layout->addWidget(picture1);
-    layout->addWidget(workArea_, 1);
-    layout->addWidget(coBrand);
-    setCentralWidget(central);
-
+    createActions();
+    createStrips();
     createMenus();
     placeFromScreenWidth();
     setMinimumSize(minimumSizeHint());
@@ -211,21 +127,42 @@ MainWindow::~MainWindow()
     // moves as widgets go, and must not call back into a window half taken down.
     ending_ = true;
     workArea_->stopFollowingFocus();
-    mdiArea_->disconnect(this);
     for (QPointer<QMdiSubWindow>& window : readingWindows_)
         delete window;
 }
 
-void MainWindow::createMenus()
+void MainWindow::createActions()
 {
-    mainMenus_ = BuildMenuBar(
-        this, MenuFamily::Main,
-        {QString(), QString(), {}, [this] { close(); }, [this] { showAbout(this); }}, platform_);
-    menuBar()->addActions(mainMenus_);
+    // File, Exit and the Exit button close the main window, which ends the program.
+    mnuExit_ = CreateCommand(this, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
+    help_ = new HelpCommands(this, MenuFamily::Main, platform_);
+    connect(help_->mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
 }
 
-void MainWindow::createBanner(QWidget* strip)
+void MainWindow::createStrips()
 {
+    // Top to bottom: the banner, the option buttons, the welcome panel over the reading windows,
+    // and the footer.
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createBannerStrip(central));
+    layout->addWidget(createOptionStrip(central));
+    layout->addWidget(createWorkArea(central), 1);
+    layout->addWidget(createFooter(central));
+    setCentralWidget(central);
+}
+
+QWidget* MainWindow::createBannerStrip(QWidget* central)
+{
+    auto* strip = Strip(new LinkLabel(QString(), central), QStringLiteral("Picture6"),
+                        kLayout.bannerStripHeight, colours::LightBlue);
+    strip->setAccessibleName(QStringLiteral("Selvane home page"));
+    connect(strip, &LinkLabel::clicked, this,
+            [this] { OpenWebPage(platform_, WebPage::HomePage); });
+
     lblSelvaneBanner_ = Place(
         new LinkLabel(
             QStringLiteral("Join the Selvane astrology forum: share and discuss your readings"),
@@ -238,16 +175,23 @@ void MainWindow::createBanner(QWidget* strip)
     lblSelvaneBanner_->setAlignment(Qt::AlignCenter);
     connect(lblSelvaneBanner_, &LinkLabel::clicked, this,
             [this] { OpenWebPage(platform_, WebPage::HomePage); });
+    return strip;
 }
 
-void MainWindow::createOptionButtons(QWidget* strip)
+QWidget* MainWindow::createOptionStrip(QWidget* central)
 {
+    QWidget* strip = Strip(new QWidget(central), QStringLiteral("Picture1"),
+                           kLayout.buttonStripHeight, palette().color(QPalette::Window));
     // A plain frame: the style draws a caption-less group box from a picture file, and reading
     // that file would pull in every image plugin before the first paint.
     auto* container =
         Place(new QFrame(strip), QStringLiteral("picButtonContainer"), kLayout.buttonContainer);
     container->setFrameShape(QFrame::StyledPanel);
     picButtonContainer_ = container;
+    // The control array: each button's id is its index, which decides the reading.
+    cmdSelectOption_ = new QButtonGroup(this);
+    cmdSelectOption_->setObjectName(QStringLiteral("cmdSelectOption"));
+    cmdSelectOption_->setExclusive(false);
     for (const OptionButton& option : kOptionButtons) {
         auto* icon = Place(new QLabel(container), QString::fromLatin1(option.iconName),
                            {.left = option.iconLeft,
@@ -265,43 +209,32 @@ void MainWindow::createOptionButtons(QWidget* strip)
                               .width = kLayout.optionWidth,
                               .height = kLayout.optionHeight},
                              kGreyButton);
-        button->setProperty("index", option.index);
-        connect(button, &QPushButton::clicked, this,
-                [this, index = option.index] { cmdSelectOption_Click(index); });
+        cmdSelectOption_->addButton(button, option.index);
     }
+    connect(cmdSelectOption_, &QButtonGroup::idClicked, this, &MainWindow::cmdSelectOption_Click);
+    return strip;
 }
 
-void MainWindow::createWelcomePanel()
+QWidget* MainWindow::createWorkArea(QWidget* central)
 {
-    picMain_->setMouseTracking(true);
-    picMain_->installEventFilter(this);
-    for (int index = 0; index < kWelcomeCaptionCount; ++index) {
-        const Caption& caption = kCaptions[static_cast<std::size_t>(index)];
-        const bool opensReading = ReadingOfCaption(index).has_value();
-        const bool wrapped = static_cast<WelcomeCaption>(index) == WelcomeCaption::Introduction;
-        // Placed from the screen's width later; the one-line captions take their text's size.
-        auto* label =
-            Place(new LinkLabel(QString::fromLatin1(caption.text), picMain_, opensReading),
-                  QStringLiteral("lblCaption"), wrapped ? kLayout.introduction : TwipsBox{},
-                  {.font = Typeface{caption.points, true}, .text = caption.colour});
-        label->setProperty("index", index);
-        label->setMouseTracking(true);
-        label->installEventFilter(this);
-        if (wrapped) {
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        } else {
-            label->adjustSize();
-        }
-        if (opensReading)
-            label->setFocusPolicy(Qt::NoFocus);
-        connect(label, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
-        lblCaption_[static_cast<std::size_t>(index)] = label;
-    }
+    picMain_ = Strip(new WelcomePanel(central), QStringLiteral("picMain"), kLayout.welcomeHeight,
+                     colours::Black);
+    connect(picMain_, &WelcomePanel::readingChosen, this, &MainWindow::OpenReading);
+    connect(picMain_, &WelcomePanel::welcomeTextClicked, this, &MainWindow::unloadReadingWindows);
+
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(Qt::black);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    workArea_ = new WorkArea(picMain_, mdiArea_, central);
+    return workArea_;
 }
 
-void MainWindow::createFooter(QWidget* strip)
+QWidget* MainWindow::createFooter(QWidget* central)
 {
+    QWidget* strip = Strip(new QWidget(central), QStringLiteral("PicCoBrand"), kLayout.footerHeight,
+                           colours::LightBlue);
     auto* offer = Place(
         new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business "
                                      "and make money online. Get this software fully branded for "
@@ -314,7 +247,14 @@ void MainWindow::createFooter(QWidget* strip)
 
     cmdMdiExit_ = Place(new QPushButton(QStringLiteral("&Exit"), strip),
                         QStringLiteral("cmdMdiExit"), kLayout.exit, kGreyButton);
-    connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdMdiExit_, &QPushButton::clicked, mnuExit_, &QAction::trigger);
+    return strip;
+}
+
+void MainWindow::createMenus()
+{
+    mainMenus_ = ArrangeMenuBar(this, MenuFamily::Main, {mnuExit_}, *help_);
+    menuBar()->addActions(mainMenus_);
 }
 
 QSize MainWindow::sizeHint() const
@@ -322,17 +262,18 @@ QSize MainWindow::sizeHint() const
     // Restored from maximised: the strips' controls, placed from the screen's width, all inside,
     // over the design's height.
     return {stripsWidth(), menuBar()->sizeHint().height() +
-                               Twips(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
-                                     kLayout.welcomeHeight + kLayout.footerHeight)};
+                               TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                                             kLayout.welcomeHeight + kLayout.footerHeight)};
 }
 
 QSize MainWindow::minimumSizeHint() const
 {
     // Below this the strips would lose controls; the welcome panel may go entirely. Never more
     // than the smallest screen: on Wayland a minimum the compositor cannot give ends the program.
-    const QSize strips(stripsWidth(), menuBar()->sizeHint().height() +
-                                          Twips(kLayout.bannerStripHeight +
-                                                kLayout.buttonStripHeight + kLayout.footerHeight));
+    const QSize strips(stripsWidth(),
+                       menuBar()->sizeHint().height() +
+                           TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                                         kLayout.footerHeight));
     return strips.boundedTo(kSmallestScreen);
 }
 
@@ -340,8 +281,8 @@ int MainWindow::stripsWidth() const
 {
     // The right edge of the rightmost control: Exit, or on a very narrow screen the option strip;
     // and a pixel more, which a scale such as 125 % may round away.
-    return Twips(qMax(screenWidth_ - kLayout.exitRightMargin,
-                      (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
+    return TwipsToPixels(qMax(screenWidth_ - kLayout.exitRightMargin,
+                              (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
            1;
 }
 
@@ -366,8 +307,7 @@ void MainWindow::placeFromScreenWidth()
     };
     centred(lblSelvaneBanner_, kLayout.forumBanner.top);
     centred(picButtonContainer_, kLayout.buttonContainer.top);
-    for (std::size_t i = 0; i < lblCaption_.size(); ++i)
-        centred(lblCaption_[i], kCaptions[i].top);
+    picMain_->placeFromScreenWidth(w);
     MoveTwips(cmdMdiExit_, w - (PixelsToTwips(cmdMdiExit_->width()) + kLayout.exitRightMargin),
               kLayout.exit.top);
 }
@@ -375,15 +315,6 @@ void MainWindow::placeFromScreenWidth()
 void MainWindow::cmdSelectOption_Click(int index)
 {
     OpenReading(static_cast<ReadingKind>(index));
-}
-
-void MainWindow::lblCaption_Click(int index)
-{
-    const auto kind = ReadingOfCaption(index);
-    if (kind)
-        OpenReading(*kind);
-    else
-        unloadReadingWindows();
 }
 
 void MainWindow::unloadReadingWindows()
@@ -426,7 +357,7 @@ void MainWindow::present(ReadingSlot slot, QWidget* window)
     frame->adjustSize();
     frame->setFixedSize(frame->sizeHint());
     // Centred on the screen's width, at the top of the space the main window leaves.
-    workArea_->place(frame, Twips((screenWidth_ - PixelsToTwips(frame->width())) / 2));
+    workArea_->place(frame, TwipsToPixels((screenWidth_ - PixelsToTwips(frame->width())) / 2));
     mdiArea_->setActiveSubWindow(frame);
     window->setWindowTitle(caption);
     window->setFocus();
@@ -454,18 +385,28 @@ void MainWindow::showAbout(QWidget* over)
     AboutWindow::ShowModal(platform_, over);
 }
 
-void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
+void MainWindow::mnuAbout_Click()
 {
-    // As in every multiple-document program, the bar carries the menus of the reading window on
-    // screen (there is at most one), and the main window's own when there is none, whatever
-    // closed or hid the last one.
-    if (ending_)
-        return;
-    const ReadingWindow* reading = nullptr;
+    showAbout(this);
+}
+
+ReadingWindow* MainWindow::activeReadingWindow(const QMdiSubWindow* leaving) const
+{
+    ReadingWindow* active = nullptr;
     for (const QPointer<QMdiSubWindow>& frame : readingWindows_) {
         if (frame && frame != leaving && frame->isVisible())
-            reading = qobject_cast<const ReadingWindow*>(frame->widget());
+            active = qobject_cast<ReadingWindow*>(frame->widget());
     }
+    return active;
+}
+
+void MainWindow::updateMenus(const QMdiSubWindow* leaving)
+{
+    // As in every multiple-document program, the bar carries the menus of the reading window on
+    // screen, and the main window's own when there is none, whatever closed or hid the last one.
+    if (ending_)
+        return;
+    const ReadingWindow* reading = activeReadingWindow(leaving);
     menuBar()->clear();
     menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
     // The reading window's "&Exit" shares the letter: its key must not reach the main window's.
@@ -473,34 +414,14 @@ void MainWindow::showMenusOf(const QMdiSubWindow* leaving)
                                      : QKeySequence::mnemonic(cmdMdiExit_->text()));
 }
 
-void MainWindow::setCaptionUnderline(int index, bool underline)
-{
-    QLabel* label = lblCaption_[static_cast<std::size_t>(index)];
-    QFont font = label->font();
-    font.setUnderline(underline);
-    label->setFont(font);
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
         if (event->type() == QEvent::Show) {
-            showMenusOf(nullptr);
+            updateMenus(nullptr);
             workArea_->fit(frame);
         } else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
-            showMenusOf(frame);
-        return QMainWindow::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == picMain_) {
-            for (int index = 0; index < kWelcomeCaptionCount; ++index)
-                setCaptionUnderline(index, false);
-        } else if (const QVariant index = watched->property("index"); index.isValid()) {
-            if (ReadingOfCaption(index.toInt()))
-                setCaptionUnderline(index.toInt(), true);
-            // Moves over a label stay there: only the bare panel takes the underlines away.
-            return true;
-        }
+            updateMenus(frame);
     }
     return QMainWindow::eventFilter(watched, event);
 }

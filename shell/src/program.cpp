@@ -3,23 +3,22 @@
 
 #include "common/fonts.h"
 #include "common/platform.h"
+#include "common/program_identity.h"
 #include "common/program_style.h"
-#include "common/program_title.h"
 #include "shell/main_window.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace orbis {
 
 void ConfigureApplication(QApplication& application)
 {
-    QApplication::setApplicationName(QStringLiteral("OrbisFreeTessary"));
+    QApplication::setApplicationName(QString::fromLatin1(identity::kApplicationName));
     // No display name: Qt would append it to every window's caption.
-    QApplication::setApplicationVersion(QStringLiteral("1.20"));
-    QApplication::setOrganizationName(QStringLiteral("Selvane"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.selvane.OrbisTessary"));
+    QApplication::setApplicationVersion(QString::fromLatin1(identity::kVersion));
+    QApplication::setOrganizationName(QString::fromLatin1(identity::kOrganisation));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(identity::kDesktopId));
     // The menus stay in the window, where the readings' design puts them. Asking the desktop for a
     // global menu bar also costs a session-bus round trip (or a failed bus start-up) before the
     // first paint.

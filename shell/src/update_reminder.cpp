@@ -2,7 +2,7 @@
 #include "shell/update_reminder.h"
 
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
 #include "common/web_pages.h"
 
 #include <QLocale>
@@ -42,10 +42,6 @@ QString NowAsText(Platform& platform)
 {
     return platform.now().toString(Qt::ISODate);
 }
-
-} // namespace
-
-namespace {
 
 // Years ISO 8601 can write back; anything outside is no date an earlier release ever stored.
 QDateTime Plausible(const QDateTime& parsed)

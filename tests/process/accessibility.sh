@@ -3,7 +3,7 @@
 # Usage: accessibility.sh PROGRAM
 set -euo pipefail
 source "$(dirname "$0")/require.sh"
-require xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
+require xvfb-run dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi
 program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -14,8 +14,8 @@ fi
 
 source "$here/private_home.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-/usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
-sleep 0.5
-"$program" & pid=$!
 trap 'kill $pid $bus 2>/dev/null; rm -rf "$home"' EXIT
+pid="" bus=""
+start_accessibility_bus || fail "the accessibility bus did not start"
+"$program" & pid=$!
 /usr/bin/python3 "$here/accessibility.py"

@@ -5,7 +5,7 @@
 # Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM [SCALE] [input]
 set -euo pipefail
 source "$(dirname "$0")/require.sh"
-require weston dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
+require weston dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi
 [ -z "${4:-}" ] || require xvfb-run xdotool
 size=$1
 program=$(readlink -f "$2")
@@ -43,8 +43,8 @@ weston --backend=$backend --width="${size%x*}" --height="${size#*x}" \
        --socket="$socket" --idle-time=0 >"$home/weston.log" 2>&1 & pids+=($!)
 wait_for '[ -S "$XDG_RUNTIME_DIR/$socket" ]' 10 ||
   setup_failed "weston did not start: $(cat "$home/weston.log")"
-/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
-sleep 0.5
+start_accessibility_bus || setup_failed "the accessibility bus did not start"
+pids+=($bus)
 # Wayland only: nothing may fall back to an X server.
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket QT_SCALE_FACTOR=$scale "$program" &
 pid=$!; pids+=($pid)

@@ -4,7 +4,7 @@
 # Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM [SCALE]   (runs inside its own xvfb-run)
 set -euo pipefail
 source "$(dirname "$0")/require.sh"
-require xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi openbox xdotool xprop xwininfo xclip
+require xvfb-run dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi openbox xdotool xprop xwininfo xclip
 size=$1
 program=$(readlink -f "$2")
 scale=${3:-1}
@@ -31,7 +31,7 @@ setup_failed() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)
 wait_for '[ -e "$home/wm-ready" ]' 10 ||
   setup_failed "openbox did not take the screen: $(cat "$home/openbox.log")"
-/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
-sleep 0.5
+start_accessibility_bus || setup_failed "the accessibility bus did not start"
+pids+=($bus)
 QT_SCALE_FACTOR=$scale "$program" & pid=$!; pids+=($pid)
 /usr/bin/python3 "$here/desktop_x11.py" "$pid" "${size%x*}" "${size#*x}" "$scale"

@@ -17,12 +17,10 @@ if [ -z "${ORBIS_IN_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 3840x2160x24 -noreset" dbus-run-session -- "$0" "$@"
 fi
 
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+source "$here/private_home.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0 QT_SCALE_FACTOR=2
-/usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
-sleep 0.5
-OrbisFreeTessary 2>"$home/program.log" & pid=$!
 trap 'kill $pid $bus 2>/dev/null; cat "$home/program.log"; rm -rf "$home"' EXIT
+pid="" bus=""
+start_accessibility_bus || fail "the accessibility bus did not start"
+OrbisFreeTessary 2>"$home/program.log" & pid=$!
 /usr/bin/python3 "$here/installed_package.py" "$out"

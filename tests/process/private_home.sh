@@ -1,5 +1,5 @@
 # Sourced by the process tests once they run under Xvfb: the program gets a home, settings and
-# runtime folder of its own (the real user's stay untouched), and the tests two small helpers.
+# runtime folder of its own (the real user's stay untouched), and the tests a few small helpers.
 home=$(mktemp -d)
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
@@ -9,4 +9,12 @@ fail() { echo "FAIL: $*"; exit 1; }
 wait_for() { # condition, seconds
   for _ in $(seq 1 $(($2 * 10))); do eval "$1" && return 0; sleep 0.1; done
   return 1
+}
+
+# The accessibility bus, started and waited for until it holds its name on the session bus: a
+# program started before then would not find it. Sets bus to the launcher's process id.
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+  wait_for 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' 10
 }

@@ -20,6 +20,11 @@ trap cleanup EXIT
 main_windows() { xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | wc -l; }
 refusals() { xdotool search --onlyvisible --name '^Orbis Tessary$' 2>/dev/null || true; }
 alive() { kill -0 "$1" 2>/dev/null; }
+running() { # how many of the given processes run
+  local count=0 p
+  for p in "$@"; do alive "$p" && count=$((count + 1)); done
+  echo "$count"
+}
 # Answer the refusal as a person would: focus it, press Enter.
 answer_refusal() {
   local box
@@ -58,15 +63,13 @@ done
 wait_for '[ "$(main_windows)" -ge 1 ]' 30 || fail "no copy shows a main window"
 # Every refused copy shows its message; answer them all.
 for _ in $(seq 1 $((count * 2))); do
-  running=0
-  for p in "${starters[@]}"; do alive "$p" && running=$((running + 1)); done
-  [ "$running" -le 1 ] && break
+  [ "$(running "${starters[@]}")" -le 1 ] && break
   wait_for '[ -n "$(refusals)" ]' 10 && answer_refusal || true
   sleep 0.3
 done
-sleep 1
-running=0
-for p in "${starters[@]}"; do alive "$p" && running=$((running + 1)); done
+# An answered copy takes a moment to end.
+wait_for '[ "$(running "${starters[@]}")" -le 1 ]' 10 || true
+running=$(running "${starters[@]}")
 [ "$running" -eq 1 ] || fail "$running copies running, expected 1"
 [ "$(main_windows)" -eq 1 ] || fail "expected one main window"
 # The survivor takes input: File, Exit by keys ends it cleanly.

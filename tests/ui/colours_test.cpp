@@ -190,7 +190,7 @@ private slots:
         if (control == shown->objectName())
             widget = shown;
         else if (control.startsWith("lblCaption "))
-            widget = Element<QLabel>(shown, "lblCaption", control.back().digitValue());
+            widget = Caption(shown, control.back().digitValue());
         QVERIFY2(widget && widget->isVisible(), qPrintable(control));
         const QImage image = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (text) {

@@ -10,14 +10,10 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -105,7 +101,7 @@ private slots:
             QVERIFY2(window.contains(place), name);
         }
         auto* panel = main_->findChild<QWidget*>("picMain");
-        QCOMPARE(panel->height(), Twips(8640));
+        QCOMPARE(panel->height(), TwipsToPixels(8640));
         auto* coBrand = main_->findChild<QWidget*>("PicCoBrand");
         QCOMPARE(coBrand->mapTo(main_, QPoint(0, coBrand->height())).y(), window.height());
         // The panel ends at the bottom strip or above it, never over it.
@@ -113,7 +109,7 @@ private slots:
             panel->mapTo(main_, QPoint(0, 0)).y() + panel->visibleRegion().boundingRect().bottom();
         QVERIFY(panelBottom < coBrand->mapTo(main_, QPoint(0, 0)).y());
         // The reading names, the lowest welcome text, are on screen at every size.
-        QLabel* lowest = Element<QLabel>(main_, "lblCaption", 4);
+        QLabel* lowest = Caption(main_, 4);
         QVERIFY(panel->visibleRegion().contains(lowest->geometry()));
     }
 
@@ -261,11 +257,12 @@ private slots:
         start(1024);
         // Restored: the strips as placed from the screen's width, over the design's height; at its
         // minimum, every strip control is inside.
-        QCOMPARE(main_->sizeHint().width(), Twips(fixture_->platform.screenWidth - 120) + 1);
-        QVERIFY(main_->sizeHint().height() > Twips(560 + 900 + 8640 + 735));
+        QCOMPARE(main_->sizeHint().width(),
+                 TwipsToPixels(fixture_->platform.screenWidth - 120) + 1);
+        QVERIFY(main_->sizeHint().height() > TwipsToPixels(560 + 900 + 8640 + 735));
         const QSize minimum = main_->minimumSize();
         QVERIFY(minimum.width() <= 1024 && minimum.height() <= 600);
-        QVERIFY(minimum.width() >= Twips(10755));
+        QVERIFY(minimum.width() >= TwipsToPixels(10755));
         main_->showNormal();
         main_->resize(1, 1);
         QTRY_COMPARE(main_->size(), minimum);

@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <optional>

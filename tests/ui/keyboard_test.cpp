@@ -1,7 +1,5 @@
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/topic_box.h"
@@ -9,7 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
@@ -35,6 +32,14 @@ class KeyboardTest : public QObject {
     static QString focused()
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    // Starts the program with its main window active, where the keys go.
+    static bool startActive(ReadingFixture& fixture)
+    {
+        if (!fixture.start())
+            return false;
+        fixture.main()->activateWindow();
+        return QTest::qWaitForWindowActive(fixture.main());
     }
 
 private slots:
@@ -63,15 +68,12 @@ private slots:
         QFETCH(int, resultSlot);
         QFETCH(QString, signLabel);
         QFETCH(QString, sign);
-        FakePlatform platform;
-        Program program(platform, [] {});
-        QVERIFY(program.start());
-        MainWindow* main = program.mainWindow();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        ReadingFixture fixture;
+        QVERIFY(startActive(fixture));
+        MainWindow* main = fixture.main();
 
         // Tab through the main window to the option button, press it with Space.
-        QPushButton* button = Element<QPushButton>(main, "cmdSelectOption", option);
+        QPushButton* button = SelectOption(main, option);
         for (int i = 0; i < 10 && QApplication::focusWidget() != button; ++i)
             QTest::keyClick(main, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button);
@@ -142,9 +144,7 @@ private slots:
         QFETCH(bool, result);
         QFETCH(QStringList, order);
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
-        fixture.main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QVERIFY(startActive(fixture));
         QWidget* window =
             result ? fixture.read(ReadingKind(kind)) : fixture.open(ReadingKind(kind));
         QVERIFY(window);
@@ -180,9 +180,7 @@ private slots:
     void topicBoxesScrollByKeysAndCarryTheirHeading()
     {
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
-        fixture.main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QVERIFY(startActive(fixture));
         QWidget* result = fixture.read(ReadingKind::RisingSign);
         const std::pair<const char*, const char*> boxes[] = {
             {"txtYourLooks", "Label7"},
@@ -230,11 +228,9 @@ private slots:
         QFETCH(int, option);
         QFETCH(int, slot);
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
+        QVERIFY(startActive(fixture));
         MainWindow* main = fixture.main();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main));
-        Element<QPushButton>(main, "cmdSelectOption", option)->setFocus(Qt::TabFocusReason);
+        SelectOption(main, option)->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
         QWidget* details = main->readingWindow(ReadingSlot(slot));
         QVERIFY(details);
@@ -268,9 +264,7 @@ private slots:
         QFETCH(ReadingKind, kind);
         QFETCH(bool, result);
         ReadingFixture fixture;
-        QVERIFY(fixture.start());
-        fixture.main()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fixture.main()));
+        QVERIFY(startActive(fixture));
         QPointer<QWidget> window = result ? fixture.read(kind) : fixture.open(kind);
         QVERIFY(window);
         auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());

@@ -1,10 +1,10 @@
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
 #include "common/twips.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
-#include "support/fake_platform.h"
+#include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -21,15 +21,12 @@ using namespace orbis::testing;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<Program> program_;
-    int endRequests_ = 0;
+    std::unique_ptr<ReadingFixture> fixture_;
 
     MainWindow* start()
     {
-        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
-        program_->start();
-        return program_->mainWindow();
+        fixture_->start();
+        return fixture_->main();
     }
     QWidget* visibleReadingWindow(MainWindow* main)
     {
@@ -43,10 +40,7 @@ class MainWindowTest : public QObject {
         }
         return found;
     }
-    QLabel* caption(MainWindow* main, int index)
-    {
-        return Element<QLabel>(main, "lblCaption", index);
-    }
+    QLabel* caption(MainWindow* main, int index) { return Caption(main, index); }
     static void hover(QWidget* widget, QPoint at)
     {
         QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -55,36 +49,27 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        platform_ = std::make_unique<FakePlatform>();
-        endRequests_ = 0;
-    }
-    void cleanup()
-    {
-        program_.reset();
-        FlushDeletes();
-    }
+    void init() { fixture_ = std::make_unique<ReadingFixture>(); }
+    void cleanup() { fixture_.reset(); }
 
     void secondCopyIsRefusedAndNothingElseRuns()
     {
-        platform_->lockFree = false;
-        program_ = std::make_unique<Program>(*platform_, [this] { ++endRequests_; });
-        QVERIFY(!program_->start());
-        QCOMPARE(platform_->events, QStringList({"lock", "message"}));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, QString("Application is already running"));
-        QCOMPARE(platform_->messages[0].title, QString("Orbis Tessary"));
-        QVERIFY(platform_->messages[0].icon == MessageIcon::Information);
-        QVERIFY(platform_->messages[0].buttons == MessageButtons::Ok);
-        QVERIFY(program_->mainWindow() == nullptr);
-        QVERIFY(platform_->settings.isEmpty());
+        fixture_->platform.lockFree = false;
+        QVERIFY(!fixture_->start());
+        QCOMPARE(fixture_->platform.events, QStringList({"lock", "message"}));
+        QCOMPARE(fixture_->platform.messages.size(), 1);
+        QCOMPARE(fixture_->platform.messages[0].text, QString("Application is already running"));
+        QCOMPARE(fixture_->platform.messages[0].title, QString("Orbis Tessary"));
+        QVERIFY(fixture_->platform.messages[0].icon == MessageIcon::Information);
+        QVERIFY(fixture_->platform.messages[0].buttons == MessageButtons::Ok);
+        QVERIFY(fixture_->main() == nullptr);
+        QVERIFY(fixture_->platform.settings.isEmpty());
     }
 
     void startUpLocksThenRemindsThenShowsTheMainWindow()
     {
         MainWindow* main = start();
-        QCOMPARE(platform_->events.mid(0, 3), QStringList({"lock", "read", "write"}));
+        QCOMPARE(fixture_->platform.events.mid(0, 3), QStringList({"lock", "read", "write"}));
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->objectName(), QString("frmMDI"));
         QCOMPARE(main->windowTitle(), QString("Orbis Tessary v1.20"));
@@ -115,7 +100,7 @@ private slots:
         QCOMPARE(buttons.size(), 3);
         std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
         QPushButton* button = buttons[placeFromLeft];
-        QCOMPARE(button->property("index").toInt(), index);
+        QCOMPARE(main->findChild<QButtonGroup*>("cmdSelectOption")->id(button), index);
         QCOMPARE(button->text(), caption);
 
         QTest::mouseClick(button, Qt::LeftButton);
@@ -158,7 +143,7 @@ private slots:
         if (window.isEmpty()) {
             QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
             QVERIFY(main->isWelcomeVisible());
-            QVERIFY(platform_->opened.isEmpty());
+            QVERIFY(fixture_->platform.opened.isEmpty());
         } else {
             QCOMPARE(main->findChildren<QMdiSubWindow*>().size(), 1);
             QCOMPARE(visibleReadingWindow(main)->objectName(), window);
@@ -191,21 +176,21 @@ private slots:
     void positionsFollowTheScreenWidthNotTheWindow()
     {
         QFETCH(int, screenPixels);
-        platform_->screenWidth = screenPixels * 15.0;
+        fixture_->platform.screenWidth = screenPixels * 15.0;
         MainWindow* main = start();
-        const double w = platform_->screenWidth;
+        const double w = fixture_->platform.screenWidth;
         auto expectCentred = [&](QWidget* widget) {
             QVERIFY(widget);
-            QVERIFY2(qAbs(widget->x() - Twips((w - widget->width() * 15.0) / 2)) <= 1,
+            QVERIFY2(qAbs(widget->x() - TwipsToPixels((w - widget->width() * 15.0) / 2)) <= 1,
                      qPrintable(widget->objectName()));
         };
         expectCentred(main->findChild<QWidget*>("lblSelvaneBanner"));
         expectCentred(main->findChild<QWidget*>("picButtonContainer"));
         for (int i = 0; i < 6; ++i)
             expectCentred(caption(main, i));
-        QCOMPARE(main->findChild<QWidget*>("picButtonContainer")->width(), Twips(10755));
+        QCOMPARE(main->findChild<QWidget*>("picButtonContainer")->width(), TwipsToPixels(10755));
         auto* exit = main->findChild<QPushButton*>("cmdMdiExit");
-        QCOMPARE(exit->x(), Twips(w - (1335 + 120)));
+        QCOMPARE(exit->x(), TwipsToPixels(w - (1335 + 120)));
 
         const QPoint before = caption(main, 5)->pos();
         main->showNormal();
@@ -215,7 +200,7 @@ private slots:
         main->OpenReading(ReadingKind::RisingSign);
         auto* frame = main->findChild<QMdiSubWindow*>();
         QCOMPARE(frame->y(), 0);
-        QVERIFY(qAbs(frame->x() - Twips((w - frame->width() * 15.0) / 2)) <= 1);
+        QVERIFY(qAbs(frame->x() - TwipsToPixels((w - frame->width() * 15.0) / 2)) <= 1);
     }
 
     // Restored from maximised the window takes its size hint: every control of the strips, placed
@@ -234,7 +219,7 @@ private slots:
     {
         QFETCH(int, screenPixels);
         QFETCH(bool, atMinimum);
-        platform_->screenWidth = screenPixels * 15.0;
+        fixture_->platform.screenWidth = screenPixels * 15.0;
         MainWindow* main = start();
         main->showNormal();
         main->resize(atMinimum ? QSize(1, 1) : main->sizeHint());
@@ -247,7 +232,7 @@ private slots:
         };
         expectInside(main->findChild<QWidget*>("picButtonContainer"));
         for (int index = 0; index < 3; ++index)
-            expectInside(Element<QPushButton>(main, "cmdSelectOption", index));
+            expectInside(SelectOption(main, index));
         expectInside(main->findChild<QWidget*>("lblSelvaneBanner"));
         expectInside(main->findChild<QWidget*>("cmdMdiExit"));
         expectInside(main->findChild<QWidget*>("Label7"));
@@ -275,13 +260,13 @@ private slots:
         QTest::keyClicks(name, "ann");
         QTest::mouseClick(main->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
         QVERIFY(main->readingWindow(ReadingSlot::RisingSignResult));
-        const int messages = platform_->messages.size();
+        const int messages = fixture_->platform.messages.size();
         QTest::mouseClick(main->findChild<QPushButton*>("cmdMdiExit"), Qt::LeftButton);
         FlushDeletes();
-        QCOMPARE(endRequests_, 1);
+        QCOMPARE(fixture_->endRequests, 1);
         QVERIFY(!main->isVisible());
         QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
-        QCOMPARE(platform_->messages.size(), messages);
+        QCOMPARE(fixture_->platform.messages.size(), messages);
     }
 
     // The program ends when the application's event loop returns, as it does in main().
@@ -298,12 +283,9 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, withReading);
-        program_ = std::make_unique<Program>(*platform_, [this] {
-            ++endRequests_;
-            QCoreApplication::quit();
-        });
-        QVERIFY(program_->start());
-        MainWindow* main = program_->mainWindow();
+        QVERIFY(fixture_->start());
+        MainWindow* main = fixture_->main();
+        connect(main, &MainWindow::ended, qApp, &QCoreApplication::quit);
         if (withReading) {
             main->OpenReading(ReadingKind::Descendant);
             QTest::keyClicks(main->findChild<QLineEdit*>("txtName"), "ann");
@@ -334,10 +316,10 @@ private slots:
         giveUp.start(5000);
         const int returned = QApplication::exec();
         QCOMPARE(returned, 0);
-        QCOMPARE(endRequests_, 1);
+        QCOMPARE(fixture_->endRequests, 1);
         QVERIFY(!main->isVisible());
         QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(fixture_->platform.messages.isEmpty());
     }
 };
 

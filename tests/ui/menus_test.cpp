@@ -1,5 +1,4 @@
 // Menu bars of the three window families, promotional labels, web links and the about window.
-#include "common/link_label.h"
 #include "common/qt_platform.h"
 #include "common/web_pages.h"
 #include "shell/main_window.h"
@@ -7,13 +6,10 @@
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,7 +25,8 @@ using namespace orbis::testing;
 namespace {
 QString Link(const char* page)
 {
-    return QStringLiteral("https://www.selvane.example/orbis-free-tessary/ssd.php?page=") + page;
+    return QStringLiteral("https://") + SiteHost() +
+           QStringLiteral("/orbis-free-tessary/ssd.php?page=") + page;
 }
 } // namespace
 
@@ -83,7 +80,7 @@ class MenusTest : public QObject {
         QCOMPARE(about->size(), QSize(454, 258));
         QCOMPARE(about->findChild<QLabel*>("Label2")->text(), QString("Orbis Tessary v1.20"));
         QVERIFY(about->findChild<QLabel*>("Label1")->text().contains("Selvane"));
-        QVERIFY(about->findChild<QLabel*>("lblHomePage")->text().contains("www.selvane.example"));
+        QVERIFY(about->findChild<QLabel*>("lblHomePage")->text().contains(SiteHost()));
         QCOMPARE(about->findChild<QLabel*>("Label3")->text(),
                  QString("Home Business Opportunity. Start your own Internet business and make "
                          "money online. Get this software fully branded for your website. "));
@@ -241,6 +238,41 @@ private slots:
         QVERIFY(!main_->readingWindow(ReadingSlot::DescendantResult));
         QVERIFY(main_->readingWindow(ReadingSlot::DescendantDetails)->isVisible());
         QVERIFY(!main_->isWelcomeVisible());
+    }
+
+    // A button and its menu item are one command: the button triggers the item, once.
+    void buttonsAreTheirMenuItems_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("main Exit") << "main"
+                                   << "cmdMdiExit"
+                                   << "mnuExit";
+        QTest::newRow("details Proceed") << "details"
+                                         << "cmdProceed"
+                                         << "mnuFindZodiacRisingSign";
+        QTest::newRow("details Exit") << "details"
+                                      << "cmdExit"
+                                      << "mnuExit";
+        QTest::newRow("result Back") << "result"
+                                     << "cmdBack"
+                                     << "mnuFileBack";
+        QTest::newRow("result Exit") << "result"
+                                     << "cmdExit"
+                                     << "mnuExit";
+    }
+    void buttonsAreTheirMenuItems()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, button);
+        QFETCH(QString, item);
+        QWidget* window = windowOf(family);
+        auto* command = window->findChild<QAction*>(item);
+        QVERIFY(command && command->parent() == window);
+        QSignalSpy triggered(command, &QAction::triggered);
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(triggered.size(), 1);
     }
 
     void promotionalLabels_data()

@@ -4,7 +4,7 @@
 #include "common/vector_drawn.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "support/fake_platform.h"
+#include "support/reading_fixture.h"
 #include "windows/sign_pictures.h"
 
 #include <QFile>
@@ -44,10 +44,9 @@ private slots:
     void mainWindowPaintsWithoutImagePluginsOrTheSvgRenderer()
     {
         ConfigureApplication(*qApp);
-        FakePlatform platform;
-        Program program(platform, [] {});
-        QVERIFY(program.start());
-        MainWindow* main = program.mainWindow();
+        ReadingFixture fixture;
+        QVERIFY(fixture.start());
+        MainWindow* main = fixture.main();
         QVERIFY(QTest::qWaitForWindowExposed(main));
         QVERIFY(!main->grab().isNull());
         QCOMPARE(MappedLibraries({QStringLiteral("/imageformats/"), QStringLiteral("libQt6Svg")}),
@@ -124,7 +123,10 @@ private slots:
         if (!picture.isNull()) {
             QCOMPARE(picture.devicePixelRatio(), ratio);
             // Drawn, not an empty square: the emblem's disc covers the middle.
-            QCOMPARE(picture.toImage().pixelColor(devicePixels.width() / 2, devicePixels.height() / 2).alpha(), 255);
+            QCOMPARE(picture.toImage()
+                         .pixelColor(devicePixels.width() / 2, devicePixels.height() / 2)
+                         .alpha(),
+                     255);
             // Kept for the next reading at that scale, drawn again for another.
             QCOMPARE(pictures.picture(number, ratio).cacheKey(), picture.cacheKey());
             QVERIFY(pictures.picture(number, ratio * 2).devicePixelRatio() == ratio * 2);

@@ -1,5 +1,6 @@
 // The update reminder over a faked clock and settings store, and the real store behind it.
 #include "common/qt_platform.h"
+#include "common/web_pages.h"
 #include "shell/update_reminder.h"
 #include "support/fake_platform.h"
 
@@ -14,7 +15,7 @@ class ReminderTest : public QObject {
     Q_OBJECT
 
     const QString download =
-        "https://www.selvane.example/orbis-free-tessary/ssd.php?page=download-web-page";
+        "https://" + SiteHost() + "/orbis-free-tessary/ssd.php?page=download-web-page";
     // Some cases read dates as other locales write them; none may leave its locale to the next.
     const QLocale processLocale_;
 
@@ -140,9 +141,9 @@ private slots:
         platform.application = "RenamedTessary";
         RemindOfUpdate(platform);
         QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(platform.settings.value("RenamedTessary/Settings/Duration"),
+        QCOMPARE(platform.settings.value(FakePlatform::DurationKey("RenamedTessary")),
                  QString("2026-12-08T10:30:00"));
-        QCOMPARE(platform.settings.value("OrbisFreeTessary/Settings/Duration"),
+        QCOMPARE(platform.settings.value(FakePlatform::DurationKey("OrbisFreeTessary")),
                  QString("2026-10-01T09:00:00"));
     }
 
@@ -151,10 +152,12 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QtPlatform store;
         const QString app = "OrbisReminderTest";
-        QVERIFY(store.writeSetting(app, "Settings", "Duration", "2026-12-08T10:30:00"));
-        QCOMPARE(store.readSetting(app, "Settings", "Duration"), QString("2026-12-08T10:30:00"));
-        QCOMPARE(store.readSetting(app + "Other", "Settings", "Duration"), QString());
-        QCOMPARE(store.readSetting(app, "Settings", "Missing"), QString());
+        const QString section = kSettingsSection;
+        const QString key = kLastReminderKey;
+        QVERIFY(store.writeSetting(app, section, key, "2026-12-08T10:30:00"));
+        QCOMPARE(store.readSetting(app, section, key), QString("2026-12-08T10:30:00"));
+        QCOMPARE(store.readSetting(app + "Other", section, key), QString());
+        QCOMPARE(store.readSetting(app, section, "Missing"), QString());
     }
 };
 

@@ -5,10 +5,7 @@
 #include "support/reading_fixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,23 +21,9 @@ void Save(QWidget* widget, const QString& folder, const QString& name)
     widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Each reading's birth-details window and result, and the main window holding a result.
+void SaveReadings(testing::ReadingFixture& fixture, const QString& folder)
 {
-    QApplication application(argc, argv);
-    ConfigureApplication(application);
-    const QString folder =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
-    QDir().mkpath(folder);
-
-    testing::ReadingFixture fixture;
-    fixture.platform.screenWidth = 1280 * 15;
-    fixture.start();
-    MainWindow* main = fixture.main();
-    main->setGeometry(0, 0, 1280, 1000);
-    Save(main, folder, QStringLiteral("main-window"));
-
     const std::pair<ReadingKind, const char*> readings[] = {
         {ReadingKind::RisingSign, "rising-sign"},
         {ReadingKind::Midheaven, "midheaven"},
@@ -60,25 +43,47 @@ int main(int argc, char* argv[])
         QWidget* result = fixture.result(kind);
         Save(result->parentWidget(), folder, QString::fromLatin1(name) + QStringLiteral("-result"));
         if (kind == ReadingKind::RisingSign)
-            Save(main, folder, QStringLiteral("main-window-with-result"));
+            Save(fixture.main(), folder, QStringLiteral("main-window-with-result"));
     }
+}
 
-    // The Help menu of each window family, as it drops down.
+// The Help menu the bar shows now, as it drops down.
+void SaveHelpMenu(MainWindow* main, const QString& folder, const QString& name)
+{
+    for (QAction* top : main->menuBar()->actions()) {
+        if (top->menu() && top->objectName() == QStringLiteral("mnuHelp")) {
+            top->menu()->popup(QPoint(0, 0));
+            Save(top->menu(), folder, name);
+            top->menu()->hide();
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    ConfigureApplication(application);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(folder);
+
+    testing::ReadingFixture fixture;
+    fixture.platform.screenWidth = 1280 * 15;
+    fixture.start();
+    MainWindow* main = fixture.main();
+    main->setGeometry(0, 0, 1280, 1000);
+    Save(main, folder, QStringLiteral("main-window"));
+    SaveReadings(fixture, folder);
+
+    // The Help menu of the main window's family and of the birth-details windows'.
     main->unloadReadingWindows();
     QApplication::processEvents();
-    auto saveHelp = [&](const QString& name) {
-        for (QAction* top : main->menuBar()->actions()) {
-            if (top->menu() && top->objectName() == QStringLiteral("mnuHelp")) {
-                top->menu()->popup(QPoint(0, 0));
-                Save(top->menu(), folder, name);
-                top->menu()->hide();
-            }
-        }
-    };
-    saveHelp(QStringLiteral("help-menu-main"));
+    SaveHelpMenu(main, folder, QStringLiteral("help-menu-main"));
     main->OpenReading(ReadingKind::RisingSign);
     QApplication::processEvents();
-    saveHelp(QStringLiteral("help-menu-details"));
+    SaveHelpMenu(main, folder, QStringLiteral("help-menu-details"));
 
     QTimer::singleShot(0, [&] {
         if (QWidget* about = QApplication::activeModalWidget()) {

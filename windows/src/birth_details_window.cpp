@@ -2,18 +2,18 @@
 #include "windows/birth_details_window.h"
 
 #include "common/engine_text.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/menus.h"
 #include "common/platform.h"
-#include "common/program_title.h"
+#include "common/program_identity.h"
+#include "hand_over.h"
 #include "name_edit.h"
-#include "windows/result_windows.h"
 
 #include "orbis/birth_details.h"
 #include "orbis/reading_state.h"
 #include "orbis/zodiac.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -98,14 +98,8 @@ BirthDetailsWindow::BirthDetailsWindow(ReadingHost& host, const BirthDetailsDesi
     createTopStrip();
     createEntries(createMiddleArea());
     createButtonsAndOffers();
-    finishWindow(MenuFamily::BirthDetails,
-                 {.firstItemName = QStringLiteral("mnuFindZodiacRisingSign"),
-                  .firstCaption = design_.proceedCaption,
-                  .firstButton = cmdProceed,
-                  .first = [this] { cmdProceed_Click(); },
-                  .exitButton = cmdExit,
-                  .exit = [this] { unload(); }},
-                 cmdProceed);
+    createCommands();
+    finishWindow(MenuFamily::BirthDetails, cmdProceed);
     setFocusProxy(txtName);
 }
 
@@ -143,8 +137,9 @@ void BirthDetailsWindow::createEntries(QWidget* details)
 {
     QLabel* nameCaption =
         Caption(details, QStringLiteral("Label1"), QStringLiteral("Name:-"), kLayout.nameCaption);
-    txtName = Place(new NameEdit(details, [this] { showNotAlphabet(); }), QStringLiteral("txtName"),
-                    kLayout.name, {.font = kEntryFont});
+    txtName =
+        Place(new NameEdit(details), QStringLiteral("txtName"), kLayout.name, {.font = kEntryFont});
+    connect(txtName, &NameEdit::rejected, this, &BirthDetailsWindow::showNotAlphabet);
     QLabel* timeCaption = Caption(details, QStringLiteral("Label7"),
                                   QStringLiteral("Time Of Birth:-"), kLayout.timeCaption);
     cmbTime = List(details, QStringLiteral("cmbTime"), ListOf(BandLabels()), kLayout.time);
@@ -192,6 +187,16 @@ void BirthDetailsWindow::createButtonsAndOffers()
                         colours.buttonFace);
     setTabOrder(cmbYear, cmdProceed);
     setTabOrder(cmdProceed, cmdExit);
+}
+
+void BirthDetailsWindow::createCommands()
+{
+    // The menu item keeps its name in all three windows, whatever its caption.
+    QAction* proceed = addFileCommand(QStringLiteral("mnuFindZodiacRisingSign"),
+                                      design_.proceedCaption, cmdProceed);
+    connect(proceed, &QAction::triggered, this, &BirthDetailsWindow::cmdProceed_Click);
+    QAction* exit = addFileCommand(QStringLiteral("mnuExit"), QStringLiteral("E&xit"), cmdExit);
+    connect(exit, &QAction::triggered, this, &ReadingWindow::unload);
 }
 
 const SignPictures& BirthDetailsWindow::IMGSign() const

@@ -62,8 +62,7 @@ bool IsClipboardShortcut(const QKeyEvent* event)
 
 } // namespace
 
-NameEdit::NameEdit(QWidget* parent, std::function<void()> rejected)
-    : QLineEdit(parent), rejected_(std::move(rejected))
+NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("txtName"));
     setMaxLength(kNameMaxLength);
@@ -80,7 +79,7 @@ void NameEdit::rejectLater()
         this,
         [this] {
             rejectionPending_ = false;
-            rejected_();
+            emit rejected();
         },
         Qt::QueuedConnection);
 }
@@ -118,7 +117,7 @@ void NameEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (IsClipboardShortcut(event)) {
-        rejected_();
+        emit rejected();
         return;
     }
     // Alt and Meta make a key a command, never text: a letter that is no access key of the window
@@ -134,14 +133,14 @@ void NameEdit::keyPressEvent(QKeyEvent* event)
     }
     // With Ctrl a key types a control character, whatever text the platform attaches to it.
     if ((event->modifiers() & Qt::ControlModifier) && text.front().isPrint()) {
-        rejected_();
+        emit rejected();
         return;
     }
     QString accepted;
     for (const QChar c : text) {
         const auto kept = FilterNameCharacter(c.unicode());
         if (!kept || c.isSurrogate()) {
-            rejected_();
+            emit rejected();
             return;
         }
         // Backspace and Enter pass the filter; as characters they change nothing.

@@ -2,15 +2,17 @@
 #pragma once
 
 #include <QLineEdit>
-#include <functional>
 
 namespace orbis {
 
 class NameEdit : public QLineEdit {
     Q_OBJECT
 public:
-    // `rejected` is told of every text the filter turns away.
-    NameEdit(QWidget* parent, std::function<void()> rejected);
+    explicit NameEdit(QWidget* parent);
+
+signals:
+    // Every text the filter turns away, however it came.
+    void rejected();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,7 +29,6 @@ private:
     // setText, which accessibility tools use, passes no filter; what it set is taken back.
     void keepFiltered();
 
-    std::function<void()> rejected_;
     QString accepted_;
     bool rejectionPending_ = false;
     // A drag over the box offers a text the filter refuses.

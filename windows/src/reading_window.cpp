@@ -2,12 +2,12 @@
 #include "windows/reading_window.h"
 
 #include "common/colours.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/menus.h"
 #include "common/web_pages.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -40,18 +40,28 @@ ReadingWindow::ReadingWindow(ReadingHost& host, const QString& objectName, const
     layout->addWidget(client_);
 }
 
-void ReadingWindow::finishWindow(MenuFamily family, const FileCommands& commands,
-                                 QPushButton* defaultAndCancel)
+QAction* ReadingWindow::addFileCommand(const QString& itemName, const QString& caption,
+                                       QPushButton* button)
 {
-    menuBarActions_ = BuildMenuBar(this, family,
-                                   {commands.firstItemName, commands.firstCaption, commands.first,
-                                    commands.exit, [this] { host_.showAbout(this); }},
-                                   host_.platform());
+    QAction* command = CreateCommand(this, itemName, caption);
+    connect(button, &QPushButton::clicked, command, &QAction::trigger);
+    fileCommands_.append(command);
+    return command;
+}
+
+void ReadingWindow::finishWindow(MenuFamily family, QPushButton* defaultAndCancel)
+{
+    auto* help = new HelpCommands(this, family, host_.platform());
+    connect(help->mnuAbout, &QAction::triggered, this, &ReadingWindow::mnuAbout_Click);
+    menuBarActions_ = ArrangeMenuBar(this, family, fileCommands_, *help);
     defaultAndCancel_ = defaultAndCancel;
     // Drawn as the button Enter presses.
     defaultAndCancel_->setDefault(true);
-    connect(commands.firstButton, &QPushButton::clicked, this, commands.first);
-    connect(commands.exitButton, &QPushButton::clicked, this, commands.exit);
+}
+
+void ReadingWindow::mnuAbout_Click()
+{
+    host_.showAbout(this);
 }
 
 void ReadingWindow::setUpClient(double width, double height, const QColor& background,

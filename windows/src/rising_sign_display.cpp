@@ -3,14 +3,11 @@
 
 #include "common/colours.h"
 #include "common/engine_text.h"
-#include "common/fonts.h"
 #include "common/form.h"
 #include "common/link_label.h"
 #include "common/web_pages.h"
 
-#include "orbis/reading_state.h"
 #include "orbis/rising_sign.h"
-#include "orbis/sign_profile.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -51,44 +48,69 @@ constexpr struct {
     TwipsBox back{.left = 9120, .top = 195, .width = 1260, .height = 465};
 } kLayout{};
 
+// Where a value's text comes from: the reading's own values, or the rising sign's profile.
+using ReadingText = std::string ReadingState::*;
+using ProfileText = std::string_view SignProfile::*;
+
 // The attribute block row by row: a caption above its value, in the left and the right column.
 struct Attribute {
     const char* captionName;
     const char* caption;
     const char* valueName;
+    ReadingText reading;
+    ProfileText profile;
+    Typeface valueFont;
 };
+constexpr Attribute FromReading(const char* captionName, const char* caption, const char* valueName,
+                                ReadingText text, Typeface font = {})
+{
+    return {captionName, caption, valueName, text, nullptr, font};
+}
+constexpr Attribute FromProfile(const char* captionName, const char* caption, const char* valueName,
+                                ProfileText text)
+{
+    return {captionName, caption, valueName, nullptr, text, {}};
+}
 struct AttributeRow {
     Attribute left;
     Attribute right;
 };
 constexpr AttributeRow kAttributeRows[] = {
-    {{"Label18", "Your Rising Sign", "lblYourRisingSign"},
-     {"Label19", "Your Sun Sign", "lblYourSunSign"}},
-    {{"Label15", "Your Element", "lblYourElement"},
-     {"Label10", "Your Lucky Direction", "lblYourLuckyDirection"}},
-    {{"Label12", "Your Lucky Days", "lblYourLuckyDays"},
-     {"Label9", "Your Lucky Colors", "lblYourLuckyColors"}},
-    {{"Label14", "Your Sign Color", "lblYourSignColor"},
-     {"Label8", "Your Lucky Gemstone", "lblYourLuckyGemstone"}},
-    {{"Label16", "Your Symbol", "lblYourSymbol"},
-     {"Label17", "Your Ruling Planet", "lblYourRulingPlanet"}},
-    {{"Label13", "Your Type of Sign", "lblYourTypeofSign"},
-     {"Label11", "Your Lucky Numbers", "lblYourLuckyNumbers"}},
+    {FromReading("Label18", "Your Rising Sign", "lblYourRisingSign",
+                 &ReadingState::currentRisingSign, Typeface{9, true}),
+     FromReading("Label19", "Your Sun Sign", "lblYourSunSign", &ReadingState::currentSunSign)},
+    {FromProfile("Label15", "Your Element", "lblYourElement", &SignProfile::Element),
+     FromProfile("Label10", "Your Lucky Direction", "lblYourLuckyDirection",
+                 &SignProfile::LuckyDirection)},
+    {FromProfile("Label12", "Your Lucky Days", "lblYourLuckyDays", &SignProfile::LuckyDays),
+     FromProfile("Label9", "Your Lucky Colors", "lblYourLuckyColors", &SignProfile::LuckyColors)},
+    {FromProfile("Label14", "Your Sign Color", "lblYourSignColor", &SignProfile::SignColor),
+     FromProfile("Label8", "Your Lucky Gemstone", "lblYourLuckyGemstone",
+                 &SignProfile::LuckyGemstone)},
+    {FromProfile("Label16", "Your Symbol", "lblYourSymbol", &SignProfile::Symbol),
+     FromProfile("Label17", "Your Ruling Planet", "lblYourRulingPlanet",
+                 &SignProfile::RulingPlanet)},
+    {FromProfile("Label13", "Your Type of Sign", "lblYourTypeofSign", &SignProfile::TypeofSign),
+     FromProfile("Label11", "Your Lucky Numbers", "lblYourLuckyNumbers",
+                 &SignProfile::LuckyNumbers)},
 };
 
+// The topic boxes in reading order: the row of three, then the row of two.
 struct TopicPlace {
     const char* captionName;
     const char* caption;
     const char* boxName;
     TwipsBox box;
+    ProfileText text;
 };
 constexpr TopicPlace kTopics[] = {
-    {"Label7", "Your Looks", "txtYourLooks", kLayout.looks},
+    {"Label7", "Your Looks", "txtYourLooks", kLayout.looks, &SignProfile::Looks},
     {"Label4", "Your Love and Domestic Life", "txtYourLoveandDomesticLife",
-     kLayout.loveAndDomesticLife},
-    {"Label2", "Your Health", "txtYourHealth", kLayout.health},
-    {"Label5", "Your Career and Finance", "txtYourCareerandFinance", kLayout.careerAndFinance},
-    {"Label6", "Your Nature", "txtYourNature", kLayout.nature},
+     kLayout.loveAndDomesticLife, &SignProfile::LoveandDomesticLife},
+    {"Label2", "Your Health", "txtYourHealth", kLayout.health, &SignProfile::Health},
+    {"Label5", "Your Career and Finance", "txtYourCareerandFinance", kLayout.careerAndFinance,
+     &SignProfile::CareerandFinance},
+    {"Label6", "Your Nature", "txtYourNature", kLayout.nature, &SignProfile::Nature},
 };
 
 constexpr Typeface kCaptionFont{8.25, true, true};
@@ -114,8 +136,9 @@ QLabel* RisingSignDisplay::addCaption(QWidget* content, const char* name, const 
 {
     // "Your Sun Sign" also opens the co-branding page.
     const bool opensPage = qstrcmp(name, "Label19") == 0;
-    QLabel* caption = opensPage ? new LinkLabel(QString::fromLatin1(text), content, false)
-                                : new QLabel(QString::fromLatin1(text), content);
+    QLabel* caption =
+        opensPage ? new LinkLabel(QString::fromLatin1(text), content, LinkLabel::Pointer::Arrow)
+                  : new QLabel(QString::fromLatin1(text), content);
     if (opensPage)
         connect(static_cast<LinkLabel*>(caption), &LinkLabel::clicked, this,
                 [this] { OpenWebPage(host_.platform(), WebPage::CoBrand); });
@@ -139,13 +162,16 @@ void RisingSignDisplay::createAttributeBlock(QWidget* content)
                                  .top = top + kLayout.valueOffset,
                                  .width = kLayout.columnWidth,
                                  .height = kLayout.valueHeight},
-                                {.font = Typeface{}});
+                                {.font = attribute.valueFont});
             // Read out as what it shows, with its caption as the description.
             value->setAccessibleDescription(caption->text());
+            if (attribute.reading)
+                readingValues_.append({value, attribute.reading});
+            else
+                profileValues_.append({value, attribute.profile});
         }
         top += kLayout.rowHeight;
     }
-    value(QStringLiteral("lblYourRisingSign"))->setFont(Verdana(9, true));
 
     picSign = Place(new QLabel(content), QStringLiteral("picSign"), kLayout.picture);
     picSign->setAlignment(Qt::AlignCenter);
@@ -165,6 +191,7 @@ void RisingSignDisplay::createTopicBoxes(QWidget* content)
                            {.text = colours::DarkRed, .background = colours::SeaBlue});
         text->setAccessibleName(caption->text());
         caption->setBuddy(text);
+        topics_.append({text, topic.text});
     }
 }
 
@@ -177,58 +204,29 @@ void RisingSignDisplay::createButtonsAndOffers()
     QPushButton* back = addButton(bottom, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
                                   kLayout.back, colours::Peach);
     finishButtons(back, exit);
-    // After Back, the topic boxes in reading order: the row of three, then the row of two.
+    // After Back, the topic boxes in reading order.
     QList<QWidget*> order{exit, back};
-    for (const TopicPlace& place : kTopics)
-        order.append(topic(QString::fromLatin1(place.boxName)));
+    for (const ProfileTopic& topic : topics_)
+        order.append(topic.box);
     setKeyboardOrder(order);
-}
-
-QLabel* RisingSignDisplay::value(const QString& name) const
-{
-    return findChild<QLabel*>(name);
-}
-
-TopicBox* RisingSignDisplay::topic(const QString& name) const
-{
-    return findChild<TopicBox*>(name);
 }
 
 void RisingSignDisplay::fill()
 {
     ReadingState& readings = host_.readings();
-    value(QStringLiteral("lblYourSunSign"))
-        ->setText(QString::fromStdString(readings.currentSunSign));
     FindRisingSign(readings, readings.currentLookupKey);
-    value(QStringLiteral("lblYourRisingSign"))
-        ->setText(QString::fromStdString(readings.currentRisingSign));
+    for (const ReadingValue& value : readingValues_)
+        value.label->setText(ToQString(readings.*value.text));
 
     const SignProfile* profile = GetSignProfile(readings.currentRisingSign);
     if (!profile)
         return;
-    const std::pair<const char*, std::string_view> topics[] = {
-        {"txtYourLooks", profile->Looks},
-        {"txtYourNature", profile->Nature},
-        {"txtYourCareerandFinance", profile->CareerandFinance},
-        {"txtYourLoveandDomesticLife", profile->LoveandDomesticLife},
-        {"txtYourHealth", profile->Health}};
-    for (const auto& [name, text] : topics)
-        topic(QString::fromLatin1(name))->setTopic(ToQString(text));
-    const std::pair<const char*, std::string_view> attributes[] = {
-        {"lblYourRulingPlanet", profile->RulingPlanet},
-        {"lblYourSymbol", profile->Symbol},
-        {"lblYourElement", profile->Element},
-        {"lblYourSignColor", profile->SignColor},
-        {"lblYourTypeofSign", profile->TypeofSign},
-        {"lblYourLuckyDays", profile->LuckyDays},
-        {"lblYourLuckyNumbers", profile->LuckyNumbers},
-        {"lblYourLuckyDirection", profile->LuckyDirection},
-        {"lblYourLuckyColors", profile->LuckyColors},
-        {"lblYourLuckyGemstone", profile->LuckyGemstone}};
-    for (const auto& [name, text] : attributes)
-        value(QString::fromLatin1(name))->setText(ToQString(text));
+    for (const ProfileTopic& topic : topics_)
+        topic.box->setTopic(ToQString(profile->*topic.text));
+    for (const ProfileValue& value : profileValues_)
+        value.label->setText(ToQString(profile->*value.text));
     showPicture(picSign, profile->PictureIndex);
-    picSign->setAccessibleName(QString::fromStdString(readings.currentRisingSign));
+    picSign->setAccessibleName(ToQString(readings.currentRisingSign));
 }
 
 } // namespace orbis

@@ -1,7 +1,8 @@
-// The design's colours by name, each written once.
+// The design's colours by name, each written once, and the palette a control takes from them.
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 namespace orbis::colours {
 
@@ -31,3 +32,22 @@ inline QColor TextOnStrip(const QColor& strip)
 }
 
 } // namespace orbis::colours
+
+namespace orbis {
+
+// `base` with the window, base and button roles set to `background` and every text role to
+// `text`; an invalid colour leaves its roles as they are.
+inline QPalette ColouredPalette(QPalette palette, const QColor& background, const QColor& text)
+{
+    if (background.isValid()) {
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, background);
+    }
+    if (text.isValid()) {
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, text);
+    }
+    return palette;
+}
+
+} // namespace orbis

@@ -1,9 +1,7 @@
-// The program's one typeface and colour helpers.
+// The program's one typeface.
 #pragma once
 
-#include <QColor>
 #include <QFont>
-#include <QPalette>
 
 namespace orbis {
 
@@ -12,9 +10,5 @@ QFont Verdana(double pointSize, bool bold = false, bool underline = false);
 
 // Maps Verdana to a free family with similar metrics where Verdana is missing.
 void RegisterFontSubstitutes();
-
-// `base` with the window, base and button roles set to `background` and every text role to
-// `text`; an invalid colour leaves its roles as they are.
-QPalette ColouredPalette(QPalette base, const QColor& background, const QColor& text);
 
 } // namespace orbis

@@ -8,7 +8,11 @@ namespace orbis {
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit LinkLabel(const QString& text, QWidget* parent = nullptr, bool linkPointer = true);
+    // Whether the pointer over it shows the link; a few clickable captions keep the arrow.
+    enum class Pointer { Link, Arrow };
+
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr,
+                       Pointer pointer = Pointer::Link);
 
 signals:
     void clicked();

@@ -1,9 +1,10 @@
-// The menu bar of the three window families: main window, birth-details windows, result windows.
+// The menu bars of the three window families (main window, birth-details windows, result
+// windows): the Help commands every window shares, and the builder that arranges a window's
+// commands into its bar.
 #pragma once
 
 #include <QList>
-#include <QString>
-#include <functional>
+#include <QObject>
 
 class QAction;
 class QWidget;
@@ -14,18 +15,37 @@ class Platform;
 
 enum class MenuFamily { Main, BirthDetails, Result };
 
-struct MenuCommands {
-    // The first File item of the reading windows (Proceed or Back); unused in the main window.
-    QString firstName;
-    QString firstCaption;
-    std::function<void()> first;
-    std::function<void()> exit;
-    std::function<void()> about;
+// A command of `window`: an action named and captioned as its menu item, made once. The window
+// connects it to its handler, and the button and keys that share it to it.
+QAction* CreateCommand(QWidget* window, const QString& name, const QString& caption);
+
+// The Help menu's items and the switched-off money entry, alike in every window: commands of the
+// window, each connected to its handler here but About, which each window shows over itself.
+class HelpCommands final : public QObject {
+    Q_OBJECT
+public:
+    HelpCommands(QWidget* window, MenuFamily family, Platform& platform);
+
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuMakeMoneyOnline_Click();
+
+    QAction* const mnuOnline;
+    QAction* const mnuVisit;
+    QAction* const mnuUpdate;
+    QAction* const mnuAbout;
+    // Named mkmoney in the main window.
+    QAction* const mnuMakeMoneyOnline;
+
+private:
+    Platform& platform_;
 };
 
-// Builds the File and Help menus and the switched-off money item, owned by `owner`.
-// Returns the top-level entries in menu bar order.
-QList<QAction*> BuildMenuBar(QWidget* owner, MenuFamily family, const MenuCommands& commands,
-                             Platform& platform);
+// Arranges a window's File commands, in their order, and its Help commands into the File and Help
+// menus and the bar's money entry, with the separators the family names; adds nothing else.
+// Returns the bar's entries in order.
+QList<QAction*> ArrangeMenuBar(QWidget* window, MenuFamily family,
+                               const QList<QAction*>& fileCommands, const HelpCommands& help);
 
 } // namespace orbis

@@ -17,7 +17,7 @@ struct TwipsBox {
     double height = 0;
 };
 
-inline int Twips(double twips)
+inline int TwipsToPixels(double twips)
 {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
@@ -29,12 +29,12 @@ inline double PixelsToTwips(int pixels)
 
 inline QSize TwipsSize(double width, double height)
 {
-    return {Twips(width), Twips(height)};
+    return {TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 inline QRect TwipsRect(double left, double top, double width, double height)
 {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 inline QRect TwipsRect(const TwipsBox& box)

@@ -14,6 +14,11 @@ public:
 
     // Modal over `over`; returns when the dialog is closed, which destroys it.
     static void ShowModal(Platform& platform, QWidget* over);
+
+private:
+    void createHeading();
+    void createTexts(Platform& platform);
+    void createOkButton();
 };
 
 } // namespace orbis

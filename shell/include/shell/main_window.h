@@ -1,4 +1,4 @@
-// frmMDI: the main window with its welcome panel, option buttons and the reading windows inside.
+// frmMDI: the main window with its strips, welcome panel and the reading windows inside.
 #pragma once
 
 #include "windows/reading_host.h"
@@ -10,18 +10,18 @@
 #include <array>
 
 class QAction;
-class QLabel;
+class QButtonGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 
 namespace orbis {
 
+class HelpCommands;
 class LinkLabel;
+class ReadingWindow;
+class WelcomePanel;
 class WorkArea;
-
-// The welcome panel picMain holds the labels lblCaption 0 to 5.
-inline constexpr int kWelcomeCaptionCount = 6;
 
 class MainWindow final : public QMainWindow, public ReadingHost {
     Q_OBJECT
@@ -34,17 +34,20 @@ public:
     void unloadReadingWindows();
 
     void cmdSelectOption_Click(int index);
-    void lblCaption_Click(int index);
+    void mnuAbout_Click();
 
     // ReadingHost
     Platform& platform() override { return platform_; }
     ReadingState& readings() override { return readings_; }
     SignPictures& signPictures() override { return signPictures_; }
     void setWelcomeVisible(bool visible) override;
-    bool isWelcomeVisible() const override;
     void present(ReadingSlot slot, QWidget* window) override;
-    QWidget* readingWindow(ReadingSlot slot) const override;
     void showAbout(QWidget* over) override;
+
+    // For tests and benchmarks: what is on screen.
+    bool isWelcomeVisible() const;
+    // The live window of a slot, or null.
+    QWidget* readingWindow(ReadingSlot slot) const;
 
     // Restored from maximised: the strips whole and the design's height. Smaller, the strips
     // lose controls.
@@ -61,17 +64,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void createActions();
+    void createStrips();
+    QWidget* createBannerStrip(QWidget* central);
+    QWidget* createOptionStrip(QWidget* central);
+    QWidget* createWorkArea(QWidget* central);
+    QWidget* createFooter(QWidget* central);
     void createMenus();
-    void createBanner(QWidget* strip);
-    void createOptionButtons(QWidget* strip);
-    void createWelcomePanel();
-    void createFooter(QWidget* strip);
     void placeFromScreenWidth();
     // How wide the strips' controls reach, in pixels, placed from the screen's width.
     int stripsWidth() const;
-    // `leaving` is a reading window on its way out, or null.
-    void showMenusOf(const QMdiSubWindow* leaving);
-    void setCaptionUnderline(int index, bool underline);
+    // The reading window on screen (there is at most one), or null; `leaving` is a reading
+    // window on its way out, or null.
+    ReadingWindow* activeReadingWindow(const QMdiSubWindow* leaving) const;
+    void updateMenus(const QMdiSubWindow* leaving);
 
     Platform& platform_;
     ReadingState& readings_;
@@ -79,13 +85,15 @@ private:
     double screenWidth_ = 0; // twips
     bool ending_ = false;
 
+    QAction* mnuExit_ = nullptr;
+    HelpCommands* help_ = nullptr;
     QList<QAction*> mainMenus_;
-    QMdiArea* mdiArea_ = nullptr;
-    WorkArea* workArea_ = nullptr;
-    QWidget* picMain_ = nullptr;
     LinkLabel* lblSelvaneBanner_ = nullptr;
     QWidget* picButtonContainer_ = nullptr;
-    std::array<QLabel*, kWelcomeCaptionCount> lblCaption_{};
+    QButtonGroup* cmdSelectOption_ = nullptr;
+    WelcomePanel* picMain_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    WorkArea* workArea_ = nullptr;
     QPushButton* cmdMdiExit_ = nullptr;
     std::array<QPointer<QMdiSubWindow>, kReadingSlotCount> readingWindows_{};
 };

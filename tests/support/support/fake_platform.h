@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/platform.h"
+#include "shell/update_reminder.h"
 
 #include <QList>
 #include <QMap>
@@ -68,14 +69,13 @@ public:
     double screenWidthTwips() override { return screenWidth; }
     QString applicationName() override { return application; }
 
-    QString duration() const
+    // Where the reminder's date of `application` is kept in `settings`.
+    static QString DurationKey(const QString& application)
     {
-        return settings.value(application + QStringLiteral("/Settings/Duration"));
+        return application + '/' + kSettingsSection + '/' + kLastReminderKey;
     }
-    void setDuration(const QString& value)
-    {
-        settings[application + QStringLiteral("/Settings/Duration")] = value;
-    }
+    QString duration() const { return settings.value(DurationKey(application)); }
+    void setDuration(const QString& value) { settings[DurationKey(application)] = value; }
 
     QList<ShownMessage> messages;
     QList<MessageAnswer> answers;

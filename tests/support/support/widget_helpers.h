@@ -1,10 +1,13 @@
 // Small helpers shared by the widget tests.
 #pragma once
 
-#include <QApplication>
+#include "shell/welcome_panel.h"
+
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QList>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 namespace orbis::testing {
@@ -16,14 +19,18 @@ inline void FlushDeletes()
     QCoreApplication::processEvents();
 }
 
-// The element `index` of a control array (widgets sharing one objectName).
-template <typename T> T* Element(QWidget* root, const QString& name, int index)
+// The option button cmdSelectOption of element `index`, by its id in the group.
+inline QPushButton* SelectOption(QWidget* main, int index)
 {
-    for (T* widget : root->findChildren<T*>(name)) {
-        if (widget->property("index").toInt() == index)
-            return widget;
-    }
-    return nullptr;
+    auto* group = main->findChild<QButtonGroup*>(QStringLiteral("cmdSelectOption"));
+    return group ? qobject_cast<QPushButton*>(group->button(index)) : nullptr;
+}
+
+// The welcome panel's caption lblCaption of element `index`.
+inline QLabel* Caption(QWidget* main, int index)
+{
+    auto* panel = main->findChild<WelcomePanel*>();
+    return panel ? panel->caption(index) : nullptr;
 }
 
 } // namespace orbis::testing

@@ -32,6 +32,8 @@ private:
     QWidget* createMiddleArea();
     void createEntries(QWidget* details);
     void createButtonsAndOffers();
+    // Proceed and Exit, each shared by its button and its File menu item.
+    void createCommands();
     int chosenDay() const;
     int chosenMonth() const;
     int chosenYear() const;

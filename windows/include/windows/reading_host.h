@@ -51,11 +51,8 @@ public:
     virtual SignPictures& signPictures() = 0;
     // The welcome panel picMain: shown when a reading window unloads, hidden while one is up.
     virtual void setWelcomeVisible(bool visible) = 0;
-    virtual bool isWelcomeVisible() const = 0;
     // Takes `window` in as a child window in `slot`, at the top edge, centred on the screen width.
     virtual void present(ReadingSlot slot, QWidget* window) = 0;
-    // The live window of a slot, or null.
-    virtual QWidget* readingWindow(ReadingSlot slot) const = 0;
     virtual void showAbout(QWidget* over) = 0;
 };
 

@@ -9,8 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
 class QAction;
 class QPushButton;
 class QMdiSubWindow;
@@ -18,7 +16,6 @@ class QMdiSubWindow;
 namespace orbis {
 
 class LinkLabel;
-struct MenuCommands;
 enum class MenuFamily;
 
 class ReadingWindow : public QWidget {
@@ -32,22 +29,17 @@ public:
     QWidget* client() const { return client_; }
     // Close this window; its sub-window is destroyed soon after.
     void unload();
+    void mnuAbout_Click();
 
 protected:
     // The area the design measures: its size in twips and the colours its controls inherit.
     void setUpClient(double width, double height, const QColor& background, const QColor& text);
-    // The File menu's first item and Exit, each with its button, the menus, and the button that
-    // Enter and Escape press.
-    struct FileCommands {
-        QString firstItemName;
-        QString firstCaption;
-        QPushButton* firstButton;
-        std::function<void()> first;
-        QPushButton* exitButton;
-        std::function<void()> exit;
-    };
-    void finishWindow(MenuFamily family, const FileCommands& commands,
-                      QPushButton* defaultAndCancel);
+    // A command of the File menu, in the order of the calls, which `button` triggers too; the
+    // window connects it to its handler.
+    QAction* addFileCommand(const QString& itemName, const QString& caption, QPushButton* button);
+    // The menus, from the File commands and the Help commands every window has; and the button
+    // that Enter and Escape press.
+    void finishWindow(MenuFamily family, QPushButton* defaultAndCancel);
     // The one-line forum banner on a strip, in the strip's text colour; it opens the home page.
     LinkLabel* addBanner(QWidget* strip, const TwipsBox& box, double points = 9.75);
     // lblFullBrand and lblCobrand on one spot over `background`; only the one in front is seen
@@ -71,6 +63,7 @@ protected:
 
 private:
     QWidget* client_ = nullptr;
+    QList<QAction*> fileCommands_;
     QList<QAction*> menuBarActions_;
     // Enter presses it unless another button has the focus; Escape always.
     QPushButton* defaultAndCancel_ = nullptr;

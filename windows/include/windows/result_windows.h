@@ -1,4 +1,4 @@
-// What the result windows share: Back to their birth-details window, Exit, and the hand-over.
+// What the result windows share: Back to their birth-details window and Exit.
 #pragma once
 
 #include "windows/reading_window.h"
@@ -24,7 +24,7 @@ public:
     void cmdExit_Click() { unload(); }
 
 protected:
-    // Wires Back and Exit, their menu items and the keys.
+    // Back and Exit, each one command shared by its button, its File menu item and its keys.
     void finishButtons(QPushButton* back, QPushButton* exit);
     // Shows sign picture `number` from the birth-details window's picture store.
     void showPicture(QLabel* picture, int number) const;
@@ -32,9 +32,5 @@ protected:
 private:
     QPointer<BirthDetailsWindow> details_;
 };
-
-// The hand-over on Proceed: a fresh result window of the window's reading, filled and shown in
-// place of the birth-details window, which is hidden with its entries.
-void ShowResult(ReadingHost& host, BirthDetailsWindow& details);
 
 } // namespace orbis

@@ -5,6 +5,11 @@
 #include "windows/result_windows.h"
 #include "windows/topic_box.h"
 
+#include "orbis/reading_state.h"
+#include "orbis/sign_profile.h"
+
+#include <QList>
+
 namespace orbis {
 
 class RisingSignDisplay : public ResultWindow {
@@ -19,9 +24,23 @@ private:
     void createAttributeBlock(QWidget* content);
     void createTopicBoxes(QWidget* content);
     void createButtonsAndOffers();
-    QLabel* value(const QString& name) const;
-    TopicBox* topic(const QString& name) const;
 
+    // Each control beside where its text comes from, made from the same tables.
+    struct ReadingValue {
+        QLabel* label;
+        std::string ReadingState::*text;
+    };
+    struct ProfileValue {
+        QLabel* label;
+        std::string_view SignProfile::*text;
+    };
+    struct ProfileTopic {
+        TopicBox* box;
+        std::string_view SignProfile::*text;
+    };
+    QList<ReadingValue> readingValues_;
+    QList<ProfileValue> profileValues_;
+    QList<ProfileTopic> topics_;
     QLabel* picSign = nullptr;
 };
 
