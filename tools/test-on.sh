@@ -2,7 +2,8 @@
 # Builds and tests the program inside a minimal Debian system of another release (a chroot made
 # with debootstrap), installing everything through tools/setup.sh there as a new user would.
 # Usage (as root): tools/test-on.sh RELEASE [--prepare] [--suite] [--package]
-#   --prepare  only make the release's minimal base system (network-bound; can run beside a build)
+#   --prepare  make the release's minimal system and install in it what the other steps need
+#              (network-bound: it can run beside a build)
 #   --suite    the README's test command, tools/test.sh, inside the release
 #   --package  the release's .deb, built in that release (on this machine when it runs that
 #              release), installed with apt-get into a clean system of the release and started
@@ -81,13 +82,29 @@ copy_sources() {
     (cd "$source" && xargs -0 tar --no-recursion -cf - --) | tar -C "$work/src" -xf -
 }
 
-make_base
-[ -n "$prepare" ] && [ -z "$suite$package" ] && exit 0
-
 this_release() { [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$release" ]; }
+make_work() {
+  [ -e "$work/.complete" ] || { rm -rf "$work"; cp -a "$base" "$work"; touch "$work/.complete"; }
+}
+
+make_base
+if [ -n "$prepare" ]; then
+  # What building, testing and packaging need, installed ahead: downloading and unpacking can
+  # run beside a build on this machine. This machine's own release builds its package here.
+  if ! this_release; then
+    make_work
+    copy_sources
+    enter "$work"
+    say "the packages that building, testing and packaging need"
+    run_in "$work" 'cd /src && tools/setup.sh --test --package --no-build' >"$out/prepare.log" 2>&1 ||
+      { tail -n 30 "$out/prepare.log"; exit 1; }
+    leave
+  fi
+  [ -n "$suite$package" ] || exit 0
+fi
 
 if [ -n "$suite" ] || { [ -n "$package" ] && ! this_release; }; then
-  [ -e "$work/.complete" ] || { rm -rf "$work"; cp -a "$base" "$work"; touch "$work/.complete"; }
+  make_work
   copy_sources
   enter "$work"
   if [ -n "$suite" ]; then
