@@ -17,15 +17,7 @@ fi
 
 source "$here/private_home.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  sleep 0.2
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-  rm -rf "$home"
-}
-trap cleanup EXIT
-setup_failed() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+trap end_started EXIT
 
 # Openbox runs its start-up command once it manages windows; a window mapped before then is lost.
 openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)

@@ -23,12 +23,7 @@ fi
 
 source "$here/private_home.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$home"
-}
-trap cleanup EXIT
+trap end_started EXIT
 
 if [ "$desktop" = x11 ]; then
   # Openbox runs its start-up command once it manages windows; a window mapped earlier is lost.

@@ -13,7 +13,6 @@ if [ -z "${ORBIS_IN_XVFB:-}" ]; then
 fi
 
 source "$(dirname "$0")/private_home.sh"
-pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$home"; }
 trap cleanup EXIT
 
