@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the benchmarks, runs all three and prints one markdown table: each figure, its baseline, the ratio.
+# Builds the benchmarks, runs them and prints one markdown table: each figure, its baseline, the ratio.
 # Usage: bench/run-all.sh            (BUILD=dir picks the build folder, RUNS=n the start-up runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +14,7 @@ tools/install-packages.sh "${packages[@]}"
 
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_BENCH=ON \
   -DORBIS_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target engine_bench reading_bench first_reading bare_qt_window bare_text_window first_paint_probe >/dev/null
+cmake --build "$build" -j2 --target engine_bench reading_bench settings_bench first_reading bare_qt_window bare_text_window first_paint_probe >/dev/null
 
 results="$build/bench-results"
 mkdir -p "$results"
@@ -33,6 +33,7 @@ env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" LC_ALL=C.UTF-8 \
   "$build/bench/reading_bench" --benchmark_repetitions="$repetitions" \
   --benchmark_report_aggregates_only=true --benchmark_format=json \
   >"$results/reading.json" 2>"$results/reading.log"
+gbench "$build/bench/settings_bench" >"$results/settings.json" 2>"$results/settings.log"
 STARTUP_RESULTS="$results/startup.env" bench/startup.sh "$build/bench/bare_qt_window" \
   "$build/bench/first_paint_probe" "$runs" >"$results/startup.md"
 STARTUP_RESULTS="$results/text.env" bench/startup.sh "$build/bench/bare_qt_window" \
@@ -63,6 +64,7 @@ check_errors() {
 }
 check_errors "$results/engine.json"
 check_errors "$results/reading.json"
+check_errors "$results/settings.json"
 fmt() { awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 # The start-up figures (bare_paint_ms, probe_rss_mib ...), and those of the text reference
@@ -72,6 +74,8 @@ source <(sed 's/^/text_/' "$results/text.env")
 
 engine=$(median_of "$results/engine.json" BM_EngineReadingSweep us)
 arith=$(median_of "$results/engine.json" BM_ArithmeticBaseline us)
+careful_read=$(median_of "$results/settings.json" BM_CarefulRead us)
+qsettings_read=$(median_of "$results/settings.json" BM_BaselineQSettingsRead us)
 empty_name=$(jq -r '[.benchmarks[] | select(.run_name | startswith("BM_EmptySubWindowBaseline"))][0].run_name' \
   "$results/reading.json")
 empty=$(median_of "$results/reading.json" "$empty_name" ms)
@@ -105,6 +109,7 @@ echo "| Start-up, main() to first paint | $probe_inner_ms ms | $bare_inner_ms ms
 echo "| Start-up, peak RSS | $probe_rss_mib MiB | $bare_rss_mib MiB | the same bare program | $(ratio "$probe_rss_mib" "$bare_rss_mib") |"
 echo "| Start-up reference: a menu bar and one line of text, launch to first paint | $text_probe_paint_ms ms | $text_bare_paint_ms ms | the same bare program (its own alternating runs) | $(ratio "$text_probe_paint_ms" "$text_bare_paint_ms") |"
 echo "| Start-up reference: a menu bar and one line of text, peak RSS | $text_probe_rss_mib MiB | $text_bare_rss_mib MiB | the same bare program | $(ratio "$text_probe_rss_mib" "$text_bare_rss_mib") |"
+echo "| Start-up's settings read (checked, read whole, parsed from a private copy) | $(fmt "$careful_read" 1) µs | $(fmt "$qsettings_read" 1) µs | QSettings reading the same file directly | $(ratio "$careful_read" "$qsettings_read") |"
 for kind in "2 Zodiac Rising Sign" "1 Midheaven Astrology" "0 Descendant Astrology"; do
   reading=$(median_of "$results/reading.json" "BM_ProceedToPaintedResult/kind:${kind%% *}/manual_time" ms)
   echo "| Proceed to painted result, ${kind#* } | $(fmt "$reading" 2) ms | $(fmt "$empty" 2) ms | empty QWidget ($empty_size) as a QMdiSubWindow, painted | $(ratio "$reading" "$empty") |"
