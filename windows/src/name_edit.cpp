@@ -136,19 +136,16 @@ void NameEdit::keyPressEvent(QKeyEvent* event)
         emit rejected();
         return;
     }
-    QString accepted;
-    for (const QChar c : text) {
-        const auto kept = FilterNameCharacter(c.unicode());
-        if (!kept || c.isSurrogate()) {
-            emit rejected();
-            return;
-        }
-        // Backspace and Enter pass the filter; as characters they change nothing.
-        if (*kept != U'\b' && *kept != U'\r')
-            accepted.append(QChar(static_cast<char16_t>(*kept)));
+    // Backspace and Enter pass the filter; as characters they change nothing.
+    QString typed = text;
+    typed.remove(QLatin1Char('\b')).remove(QLatin1Char('\r'));
+    const std::optional<QString> accepted = Filtered(typed);
+    if (!accepted) {
+        emit rejected();
+        return;
     }
-    if (!accepted.isEmpty())
-        insert(accepted);
+    if (!accepted->isEmpty())
+        insert(*accepted);
 }
 
 // A text the filter refuses is refused while it is dragged over the box, so that the source is
