@@ -35,7 +35,9 @@ def restore_from_maximised(main):
     before = extents(main)
     x = output[0] - MAXIMISE_BUTTON[0]
     y = PANEL_HEIGHT + MAXIMISE_BUTTON[1]
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], timeout=5)
+    # From the margin outside weston's window into it, so that weston sees the pointer enter.
+    subprocess.run(["xdotool", "mousemove", "--sync", str(output[0] + 8), str(output[1] + 8),
+                    "mousemove", "--sync", str(x), str(y), "click", "1"], timeout=5)
     after = poll(lambda: extents(main) != before and extents(main), 5)
     expect(after and after[2] < before[2],
            f"the maximise button at {x},{y} restores the window to {after} (was {before})")

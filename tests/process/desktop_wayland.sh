@@ -15,7 +15,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -n "$input" ] && [ -z "${ORBIS_IN_XVFB:-}" ]; then
   export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" "$0" "$@"
+  # A margin beside weston's window, where the pointer starts: weston follows the X pointer only
+  # once it has entered its window.
+  exec xvfb-run -a -s "-screen 0 $((${size%x*} + 16))x$((${size#*x} + 16))x24 -noreset" "$0" "$@"
 fi
 if [ -z "${ORBIS_IN_SESSION:-}" ]; then
   export ORBIS_IN_SESSION=1
