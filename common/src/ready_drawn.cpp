@@ -1,3 +1,4 @@
+// The program's ready-drawn PNGs, read with their format named.
 #include "common/ready_drawn.h"
 
 #include <QImageReader>
@@ -27,10 +28,10 @@ QIcon ReadyDrawnIcon(std::initializer_list<const char*> pngPaths)
     return icon;
 }
 
-QPixmap ReadyDrawnPixmap(const char* pngPath, const char* pngPath2x, QSize size,
+QPixmap ReadyDrawnPixmap(const QString& pngPath, const QString& pngPath2x, QSize size,
                          qreal devicePixelRatio)
 {
-    QImage image = ReadPng(QString::fromLatin1(devicePixelRatio > 1.0 ? pngPath2x : pngPath));
+    QImage image = ReadPng(devicePixelRatio > 1.0 ? pngPath2x : pngPath);
     if (image.isNull())
         return {};
     const QSize device = size * devicePixelRatio;

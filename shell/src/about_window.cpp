@@ -6,6 +6,7 @@
 #include "common/link_label.h"
 #include "common/platform.h"
 #include "common/program_identity.h"
+#include "common/ready_drawn.h"
 #include "common/vector_drawn.h"
 #include "common/web_pages.h"
 
@@ -61,8 +62,13 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QDialog(parent)
 void AboutWindow::createHeading()
 {
     auto* icon = Place(new QLabel(this), QStringLiteral("Picture1"), kLayout.icon);
-    icon->setPixmap(VectorDrawnPixmap(QStringLiteral(":/icons/orbis-tessary.svg"), icon->size(),
-                                      devicePixelRatioF()));
+    QPixmap picture = VectorDrawnPixmap(QStringLiteral(":/icons/orbis-tessary.svg"), icon->size(),
+                                        devicePixelRatioF());
+    if (picture.isNull())
+        picture = ReadyDrawnPixmap(QStringLiteral(":/icons/program/32.png"),
+                                   QStringLiteral(":/icons/program/64.png"), icon->size(),
+                                   devicePixelRatioF());
+    icon->setPixmap(picture);
     icon->setAccessibleName(QStringLiteral("Program icon"));
 
     Place(new QLabel(ProgramCaption(), this), QStringLiteral("Label2"), kLayout.title,

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -41,7 +42,7 @@ class PicturesTest : public QObject {
 
 private slots:
     // Runs first, in a process that has drawn nothing yet.
-    void mainWindowPaintsWithoutImagePluginsOrTheSvgRenderer()
+    void mainWindowPaintsWithoutImagePlugins()
     {
         ConfigureApplication(*qApp);
         ReadingFixture fixture;
@@ -49,8 +50,7 @@ private slots:
         MainWindow* main = fixture.main();
         QVERIFY(QTest::qWaitForWindowExposed(main));
         QVERIFY(!main->grab().isNull());
-        QCOMPARE(MappedLibraries({QStringLiteral("/imageformats/"), QStringLiteral("libQt6Svg")}),
-                 QStringList());
+        QCOMPARE(MappedLibraries({QStringLiteral("/imageformats/")}), QStringList());
 
         // The menus stay in the window, whatever global menu the desktop offers.
         QVERIFY(!main->menuBar()->isNativeMenuBar());
@@ -59,15 +59,6 @@ private slots:
         const auto* overflow = main->menuBar()->findChild<QToolButton*>();
         QVERIFY(overflow);
         QCOMPARE(overflow->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
-
-        // Sign pictures on an ordinary screen come ready-drawn, still without the SVG renderer.
-        SignPictures pictures;
-        for (int number = 1; number <= 12; ++number) {
-            const QPixmap picture = pictures.picture(number, 1.0);
-            QCOMPARE(picture.size(), QSize(200, 200));
-            QCOMPARE(picture.devicePixelRatio(), 1.0);
-        }
-        QCOMPARE(MappedLibraries({QStringLiteral("libQt6Svg")}), QStringList());
     }
 
     // The ready-drawn sign pictures must be the vector originals as they stand: a changed SVG
@@ -105,19 +96,41 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QString>("original"); // the vector original, as built or damaged
         QTest::addColumn<QSize>("devicePixels");
-        QTest::newRow("Aries, ordinary") << 1 << 1.0 << QSize(200, 200);
-        QTest::newRow("Pisces, double density") << 12 << 2.0 << QSize(400, 400);
-        QTest::newRow("Leo, one and a quarter") << 5 << 1.25 << QSize(250, 250);
-        QTest::newRow("none before Aries") << 0 << 1.0 << QSize(0, 0);
-        QTest::newRow("none after Pisces") << 13 << 1.0 << QSize(0, 0);
+        QTest::newRow("Aries, ordinary") << 1 << 1.0 << "as built" << QSize(200, 200);
+        QTest::newRow("Pisces, double density") << 12 << 2.0 << "as built" << QSize(400, 400);
+        QTest::newRow("Leo, one and a quarter") << 5 << 1.25 << "as built" << QSize(250, 250);
+        QTest::newRow("none before Aries") << 0 << 1.0 << "as built" << QSize(0, 0);
+        QTest::newRow("none after Pisces") << 13 << 1.0 << "as built" << QSize(0, 0);
+        // The ready-drawn picture, scaled, stands in for an original that cannot be drawn.
+        QTest::newRow("Virgo, double, original missing")
+            << 6 << 2.0 << "missing" << QSize(400, 400);
+        QTest::newRow("Libra, double, original cut short")
+            << 7 << 2.0 << "cut short" << QSize(400, 400);
+        QTest::newRow("Aries, 1.5, original no SVG") << 1 << 1.5 << "no SVG" << QSize(300, 300);
     }
     void signPicturesForEachScreen()
     {
         QFETCH(int, number);
         QFETCH(qreal, ratio);
+        QFETCH(QString, original);
         QFETCH(QSize, devicePixels);
-        SignPictures pictures;
+        QTemporaryDir damaged;
+        if (original != "as built") {
+            const QString svg = damaged.filePath(QString::number(number) + ".svg");
+            QVERIFY(QFile::copy(QString(":/signs/%1.png").arg(number),
+                                damaged.filePath(QString::number(number) + ".png")));
+            QFile file(svg);
+            QFile built(QString(":/signs/%1.svg").arg(number));
+            QVERIFY(built.open(QIODevice::ReadOnly));
+            if (original == "cut short")
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(built.read(3000)) == 3000);
+            else if (original == "no SVG")
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x7f"
+                                                                      "ELF\2\1\1") > 0);
+        }
+        SignPictures pictures(original == "as built" ? QStringLiteral(":/signs") : damaged.path());
         const QPixmap picture = pictures.picture(number, ratio);
         QCOMPARE(picture.size(), devicePixels);
         if (!picture.isNull()) {

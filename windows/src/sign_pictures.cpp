@@ -6,6 +6,10 @@
 
 namespace orbis {
 
+SignPictures::SignPictures(QString folder) : folder_(std::move(folder))
+{
+}
+
 QPixmap SignPictures::picture(int number, qreal devicePixelRatio) const
 {
     if (number < 1 || number > 12)
@@ -13,14 +17,17 @@ QPixmap SignPictures::picture(int number, qreal devicePixelRatio) const
     QPixmap& cached = drawn_[static_cast<std::size_t>(number - 1)];
     if (!cached.isNull() && qFuzzyCompare(cached.devicePixelRatio(), devicePixelRatio))
         return cached;
-    // Ordinary screens take the ready-drawn picture; any other scale has it drawn from the vector
-    // original at its own resolution.
+    const QString path = folder_ + QStringLiteral("/%1.").arg(number);
+    const QSize size(kPictureSize, kPictureSize);
+    // Any scale but 1 has the picture drawn from the vector original at its own resolution; the
+    // ready-drawn one, scaled, stands in where the original cannot be drawn.
     QPixmap drawn;
-    if (qFuzzyCompare(devicePixelRatio, 1.0))
-        drawn = ReadyDrawnPixmap(QStringLiteral(":/signs/%1.png").arg(number));
-    if (drawn.isNull())
-        drawn = VectorDrawnPixmap(QStringLiteral(":/signs/%1.svg").arg(number),
-                                  QSize(kPictureSize, kPictureSize), devicePixelRatio);
+    if (!qFuzzyCompare(devicePixelRatio, 1.0))
+        drawn = VectorDrawnPixmap(path + QStringLiteral("svg"), size, devicePixelRatio);
+    if (drawn.isNull()) {
+        const QString png = path + QStringLiteral("png");
+        drawn = ReadyDrawnPixmap(png, png, size, devicePixelRatio);
+    }
     cached = drawn;
     return cached;
 }

@@ -14,7 +14,7 @@ QIcon ReadyDrawnIcon(std::initializer_list<const char*> pngPaths);
 
 // The picture at `size` on a screen of the given pixel ratio: the single-size drawing at ratio 1,
 // the double-size one above it, scaled when the ratio is neither. Only that one file is decoded.
-QPixmap ReadyDrawnPixmap(const char* pngPath, const char* pngPath2x, QSize size,
+QPixmap ReadyDrawnPixmap(const QString& pngPath, const QString& pngPath2x, QSize size,
                          qreal devicePixelRatio);
 
 // One picture as drawn, for screens of pixel ratio 1; null when it cannot be read.

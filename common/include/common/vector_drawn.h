@@ -7,8 +7,7 @@
 namespace orbis {
 
 // The SVG at `svgPath` drawn at `size` logical pixels, sharp for `devicePixelRatio`; null when it
-// cannot be drawn. The renderer is a module of the program's own, loaded at the first call, so
-// start-up never loads it and no separately packaged Qt plugin is needed.
+// cannot be drawn (missing, damaged, no SVG), so that the caller can show its ready-drawn PNG.
 QPixmap VectorDrawnPixmap(const QString& svgPath, QSize size, qreal devicePixelRatio);
 
 } // namespace orbis
