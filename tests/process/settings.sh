@@ -134,6 +134,31 @@ renewed "$settings" || fail "the user's file was not renewed: $(cat "$settings")
 rm -f "$settings"
 passed=$((passed + 1)); echo ok
 
+echo "# a start as root is not led by another user's links into writing root's files"
+victim=$home/victim
+printf 'root:x:0:0:root:/root:/bin/bash\n' > "$victim"
+cp "$victim" "$home/victim.before"
+users=$home/users
+for plant in "a link to root's file:$users/config/Selvane/OrbisFreeTessary.conf:$victim" \
+             "a folder link to nowhere:$users/config/Selvane:$home/nowhere/made"; do
+  what=${plant%%:*} rest=${plant#*:}
+  link=${rest%%:*} target=${rest#*:}
+  rm -rf "$users"; mkdir -p "$(dirname "$link")"
+  ln -s "$target" "$link"
+  chown -hR 65534:65534 "$users"
+  touch "$home/planted"
+  XDG_CONFIG_HOME=$users/config "$program" & pid=$!
+  wait_for '[ -n "$(main_window)" ]' 20 || fail "$what: no main window"
+  [ -z "$(question)" ] || fail "$what: the question was asked"
+  stop
+  cmp -s "$victim" "$home/victim.before" || fail "$what: root's file is now '$(cat "$victim")'"
+  [ ! -e "$home/nowhere" ] || fail "$what: made $(find "$home/nowhere")"
+  [ -z "$(find "$users" -newer "$home/planted")" ] ||
+    fail "$what: wrote into the user's folder: $(find "$users" -newer "$home/planted")"
+done
+rm -rf "$users" "$victim" "$home/victim.before" "$home/planted"
+passed=$((passed + 1)); echo ok
+
 echo "# a link to a regular file is followed, read and renewed"
 elsewhere=$home/elsewhere.conf
 due_date > "$elsewhere"

@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -50,6 +52,13 @@ QString Describe(const QString& path)
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
         return kind + " unreadable";
     return kind + " " + QString::fromLatin1(hash.result().toHex());
+}
+
+bool TwoMinutesOld(const QString& path)
+{
+    const timespec then{::time(nullptr) - 120, 0};
+    const timespec times[] = {then, then};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
 
 bool MakeSocket(const QString& path)
@@ -91,9 +100,12 @@ private slots:
         const QString config = home_.filePath("config");
         QDir(config).removeRecursively();
         QDir(home_.filePath("elsewhere")).removeRecursively();
+        QDir(home_.filePath("tmp")).removeRecursively();
         QVERIFY(QDir().mkpath(config + "/Selvane"));
         QVERIFY(QDir().mkpath(home_.filePath("elsewhere")));
+        QVERIFY(QDir().mkpath(home_.filePath("tmp")));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        qputenv("TMPDIR", QFile::encodeName(home_.filePath("tmp")));
         path_ = config + "/Selvane/" + QtPlatform().applicationName() + ".conf";
     }
 
@@ -123,6 +135,20 @@ private slots:
         QTest::newRow("a socket") << "socket"
                                   << "" << false;
         QTest::newRow("a write cut short") << "cut short" << kStored << false;
+        // Only what is the user's own is read or written: as root (who alone can give files
+        // away here), nothing another user has made leads the store anywhere.
+        QTest::newRow("another user's link to root's file") << "foreign link"
+                                                            << "" << false;
+        QTest::newRow("a link to another user's file") << "link to foreign"
+                                                       << "" << false;
+        QTest::newRow("another user's folder") << "foreign folder"
+                                               << "" << false;
+        QTest::newRow("another user's folder link to root's folder") << "foreign folder link"
+                                                                     << "" << false;
+        QTest::newRow("another user's link to nothing yet") << "foreign dangling link"
+                                                            << "" << false;
+        // What a copy that died writing left goes at the next write; a running write's stays.
+        QTest::newRow("temporaries left by a crash") << "crashed" << kStored << true;
     }
     void readAndWrite()
     {
@@ -155,6 +181,36 @@ private slots:
                 QVERIFY(QFile::link(fifo, path_));
         } else if (state == "socket") {
             QVERIFY(MakeSocket(path_));
+        } else if (state == "foreign link" || state == "link to foreign" ||
+                   state == "foreign dangling link") {
+            if (state == "foreign dangling link")
+                QVERIFY(QFile::link(home_.filePath("elsewhere/made/here/settings"), path_));
+            else
+                write(elsewhere, SettingsText(kStored));
+            if (!QFileInfo(path_).isSymLink())
+                QVERIFY(QFile::link(elsewhere, path_));
+            const QByteArray name =
+                QFile::encodeName(state == "link to foreign" ? elsewhere : path_);
+            QCOMPARE(::lchown(name.constData(), 65534, 65534), 0);
+        } else if (state == "foreign folder" || state == "foreign folder link") {
+            const QString folder = QFileInfo(path_).absolutePath();
+            if (state == "foreign folder link") {
+                QVERIFY(QDir(folder).removeRecursively());
+                QVERIFY(QFile::link(home_.filePath("elsewhere"), folder));
+            }
+            QCOMPARE(::lchown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+        } else if (state == "crashed") {
+            write(path_, SettingsText(kStored));
+            const QString folder = QFileInfo(path_).absolutePath() + "/";
+            const QString name = QFileInfo(path_).fileName();
+            const QString scratch = home_.filePath("tmp/" + qApp->applicationName() + "-Ab12Cd");
+            for (const QString& left : {folder + name + ".Xy12Zz", folder + "." + name + ".Qw34Er",
+                                        scratch + "/settings.conf"}) {
+                write(left, "left behind");
+                QVERIFY(TwoMinutesOld(left));
+            }
+            QVERIFY(TwoMinutesOld(scratch));
+            write(folder + name + ".Fr56Sh", "being written");
         }
         const QString before = Describe(path_);
 
@@ -189,9 +245,13 @@ private slots:
         QCOMPARE(settings.value("Settings/Duration").toString(), kRenewed);
         if (!reads.isEmpty())
             QCOMPARE(settings.value("Other/Kept").toString(), QString("yes"));
-        // No temporary file is left beside it.
-        QCOMPARE(QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files | QDir::Hidden).size(),
-                 1);
+        // No temporary file is left beside it, nor a scratch folder; a running write's stays.
+        const QStringList beside =
+            QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(beside.size(), state == "crashed" ? 2 : 1);
+        QVERIFY(beside.contains(QFileInfo(file).fileName()));
+        QCOMPARE(QDir(home_.filePath("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 };
 
