@@ -21,9 +21,12 @@
 
 #include <xcb/xcb.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orbis {
 
@@ -91,6 +94,42 @@ bool WrittenOnAnotherMachine(const QString& lockPath)
     return !host.isEmpty() && host != QSysInfo::machineHostName();
 }
 
+// The folder for the lock, private to this user: the runtime folder, or where there is none their
+// cache folder; never a shared one such as /tmp, where another user could plant what blocks a
+// start. Empty when neither is usable.
+QString PrivateFolder()
+{
+    const QString candidates[] = {
+        qEnvironmentVariable("XDG_RUNTIME_DIR"),
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)};
+    for (const QString& folder : candidates) {
+        if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
+            continue;
+        QDir().mkpath(folder);
+        struct stat info {};
+        if (::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+            info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0)
+            return folder;
+    }
+    return {};
+}
+
+// A live copy's lock is always a plain file. Anything else at its path (a pipe, socket, device,
+// folder or link) is no copy's, and QLockFile would open it and might wait on it for ever: it is
+// cleared where it is the user's own. False when something other than a plain file stays there.
+bool ClearNonLock(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return errno == ENOENT;
+    if (S_ISREG(info.st_mode))
+        return true;
+    if (info.st_uid != ::geteuid())
+        return false;
+    return (S_ISDIR(info.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData())) == 0;
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -137,10 +176,9 @@ bool QtPlatform::writeSetting(const QString& application, const QString& section
 
 QString QtPlatform::lockFilePath(const QString& application)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = PrivateFolder();
     if (folder.isEmpty())
-        folder = QDir::tempPath();
-    // The runtime folder is per user already; the temporary one may be shared, so name the user.
+        return {};
     const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
     return folder + QLatin1Char('/') + application + QLatin1Char('-') + user +
            QStringLiteral(".lock");
@@ -149,6 +187,11 @@ QString QtPlatform::lockFilePath(const QString& application)
 bool QtPlatform::tryLockInstance()
 {
     const QString path = lockFilePath(applicationName());
+    const QString clearingPath = path + QStringLiteral(".rmlock");
+    // No place for a lock, or one taken by what cannot be cleared: nothing proves that a copy
+    // runs.
+    if (path.isEmpty() || !ClearNonLock(path) || !ClearNonLock(clearingPath))
+        return true;
     auto lock = std::make_unique<QLockFile>(path);
     // Zero: a lock is stale only when its owner process is gone, however old it is.
     lock->setStaleLockTime(0);
@@ -172,7 +215,7 @@ bool QtPlatform::tryLockInstance()
                 return false;
             // No copy here holds it. Starting copies clear it one at a time, each looking again
             // first, so that none clears the lock another has just taken.
-            QLockFile clearing(path + QStringLiteral(".rmlock"));
+            QLockFile clearing(clearingPath);
             if (clearing.tryLock(100) && WrittenOnAnotherMachine(path))
                 lock->removeStaleLockFile();
         }

@@ -3,11 +3,15 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orbis;
 
@@ -40,6 +44,7 @@ private slots:
         QVERIFY(QDir().mkpath(runtime));
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", (home_.path() + "/cache").toLocal8Bit());
         qputenv("TMPDIR", home_.path().toLocal8Bit());
     }
 
@@ -71,7 +76,20 @@ private slots:
         QTest::newRow("this machine's id under another host name, a live copy")
             << "written" << lockText(live, "elsewhere", ourId) << 0 << ourId.isEmpty()
             << ourId.isEmpty();
-        QTest::newRow("lock path is a folder") << "folder" << QByteArray() << 0 << true << false;
+        // What no copy makes is cleared where it is the user's, and never waited on.
+        QTest::newRow("lock path is an empty folder")
+            << "folder" << QByteArray() << 0 << true << true;
+        QTest::newRow("lock path is a folder with something in it")
+            << "full folder" << QByteArray() << 0 << true << false;
+        QTest::newRow("a pipe at the lock path") << "fifo" << QByteArray() << 0 << true << true;
+        QTest::newRow("a link to nothing at the lock path")
+            << "dangling" << QByteArray() << 0 << true << true;
+        QTest::newRow("another user's pipe at the lock path")
+            << "foreign fifo" << QByteArray() << 0 << true << false;
+        // Never a shared folder such as /tmp: the user's cache folder stands in.
+        QTest::newRow("no runtime folder") << "no runtime" << QByteArray() << 0 << true << true;
+        QTest::newRow("a runtime folder others may write to")
+            << "shared runtime" << QByteArray() << 0 << true << true;
         QTest::newRow("no usable folder for it") << "nowhere" << QByteArray() << 0 << true << false;
     }
     void startsOrRefuses()
@@ -81,6 +99,17 @@ private slots:
         QFETCH(int, ageDays);
         QFETCH(bool, starts);
         QFETCH(bool, holdsLock);
+        if (state == "no runtime") {
+            qunsetenv("XDG_RUNTIME_DIR");
+        } else if (state == "shared runtime") {
+            QVERIFY(QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                          QFile::Permissions(0x7777)));
+        } else if (state == "nowhere") {
+            qputenv("XDG_RUNTIME_DIR", "/dev/null/runtime");
+            qputenv("XDG_CACHE_HOME", "/dev/null/cache");
+            qputenv("TMPDIR", "/dev/null/tmp");
+        }
+        const QByteArray path = QFile::encodeName(lockPath());
         QLockFile other(lockPath());
         if (state == "live") {
             QVERIFY(other.tryLock(0));
@@ -90,15 +119,25 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-ageDays),
                                      QFileDevice::FileModificationTime));
-        } else if (state == "folder") {
-            QVERIFY(QDir().mkpath(lockPath()));
-        } else if (state == "nowhere") {
-            qputenv("XDG_RUNTIME_DIR", "/dev/null/runtime");
-            qputenv("TMPDIR", "/dev/null/tmp");
+        } else if (state == "folder" || state == "full folder") {
+            QVERIFY(QDir().mkpath(lockPath() + (state == "full folder" ? "/inside" : "")));
+        } else if (state == "fifo" || state == "foreign fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+            // Only root can give a file away.
+            if (state == "foreign fifo")
+                QCOMPARE(::lchown(path.constData(), 65534, 65534), 0);
+        } else if (state == "dangling") {
+            QVERIFY(QFile::link(home_.path() + "/nothing", lockPath()));
+        } else if (state == "no runtime" || state == "shared runtime") {
+            QVERIFY(lockPath().startsWith(home_.path() + "/cache/"));
         }
 
         QtPlatform platform;
+        QElapsedTimer clock;
+        clock.start();
         QCOMPARE(platform.tryLockInstance(), starts);
+        // At most the second a copy that has only just made its lock is given to fill it in.
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         if (state == "nowhere")
             return;
         // While this copy holds the lock, the next start is refused.

@@ -26,7 +26,8 @@ public:
     double screenWidthTwips() override;
     QString applicationName() override;
 
-    // Where the instance lock lives for `application`: per user, in the runtime folder.
+    // Where the instance lock lives for `application`: in a folder private to the user, the
+    // runtime folder where there is one; empty when there is no such folder.
     static QString lockFilePath(const QString& application);
 
 private:
