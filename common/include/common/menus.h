@@ -26,17 +26,18 @@ class HelpCommands final : public QObject {
 public:
     HelpCommands(QWidget* window, MenuFamily family, Platform& platform);
 
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuMakeMoneyOnline_Click();
-
     QAction* const mnuOnline;
     QAction* const mnuVisit;
     QAction* const mnuUpdate;
     QAction* const mnuAbout;
     // Named mkmoney in the main window.
     QAction* const mnuMakeMoneyOnline;
+
+private slots:
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuMakeMoneyOnline_Click();
 
 private:
     Platform& platform_;

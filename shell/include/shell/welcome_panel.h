@@ -24,8 +24,6 @@ public:
     // keeps these places.
     void placeFromScreenWidth(double screenWidth);
 
-    void lblCaption_Click(int index);
-
 signals:
     // A reading name was clicked: the reading it opens.
     void readingChosen(ReadingKind kind);
@@ -36,6 +34,9 @@ protected:
     // Over the bare panel no caption is underlined; over a reading name, that one is.
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void lblCaption_Click(int index);
 
 private:
     void setCaptionUnderline(int index, bool underline);

@@ -24,6 +24,8 @@ public:
     void showAgain();
 
     bool ValidateBirthDetails();
+
+private slots:
     void cmdProceed_Click();
 
 private:

@@ -29,7 +29,6 @@ public:
     QWidget* client() const { return client_; }
     // Close this window; its sub-window is destroyed soon after.
     void unload();
-    void mnuAbout_Click();
 
 protected:
     // The area the design measures: its size in twips and the colours its controls inherit.
@@ -60,6 +59,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     ReadingHost& host_;
+
+private slots:
+    void mnuAbout_Click();
 
 private:
     QWidget* client_ = nullptr;

@@ -20,14 +20,15 @@ public:
     // Runs the reading's lookup on the current values and fills the window.
     virtual void fill() = 0;
 
-    void cmdBack_Click();
-    void cmdExit_Click() { unload(); }
-
 protected:
     // Back and Exit, each one command shared by its button, its File menu item and its keys.
     void finishButtons(QPushButton* back, QPushButton* exit);
     // Shows sign picture `number` from the birth-details window's picture store.
     void showPicture(QLabel* picture, int number) const;
+
+private slots:
+    void cmdBack_Click();
+    void cmdExit_Click() { unload(); }
 
 private:
     QPointer<BirthDetailsWindow> details_;
