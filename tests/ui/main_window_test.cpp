@@ -1,4 +1,5 @@
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
+#include "common/program_identity.h"
 #include "common/twips.h"
 #include "shell/main_window.h"
 #include "support/reading_fixture.h"
@@ -59,7 +60,7 @@ private slots:
         QCOMPARE(fixture_->platform.events, QStringList({"lock", "message"}));
         QCOMPARE(fixture_->platform.messages.size(), 1);
         QCOMPARE(fixture_->platform.messages[0].text, QString("Application is already running"));
-        QCOMPARE(fixture_->platform.messages[0].title, QString("Orbis Tessary"));
+        QCOMPARE(fixture_->platform.messages[0].title, ProgramTitle());
         QVERIFY(fixture_->platform.messages[0].icon == MessageIcon::Information);
         QVERIFY(fixture_->platform.messages[0].buttons == MessageButtons::Ok);
         QVERIFY(fixture_->main() == nullptr);
@@ -72,7 +73,7 @@ private slots:
         QCOMPARE(fixture_->platform.events.mid(0, 3), QStringList({"lock", "read", "write"}));
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->objectName(), QString("frmMDI"));
-        QCOMPARE(main->windowTitle(), QString("Orbis Tessary v1.20"));
+        QCOMPARE(main->windowTitle(), ProgramCaption());
         QVERIFY(main->isWelcomeVisible());
     }
 

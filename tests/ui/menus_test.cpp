@@ -1,4 +1,5 @@
 // Menu bars of the three window families, promotional labels, web links and the about window.
+#include "common/program_identity.h"
 #include "common/qt_platform.h"
 #include "common/web_pages.h"
 #include "shell/main_window.h"
@@ -75,11 +76,11 @@ class MenusTest : public QObject {
     {
         QVERIFY(about);
         QCOMPARE(about->objectName(), QString("frmAbout"));
-        QCOMPARE(about->windowTitle(), QString("Orbis Tessary v1.20"));
+        QCOMPARE(about->windowTitle(), ProgramCaption());
         QVERIFY(about->isModal());
         QCOMPARE(about->size(), QSize(454, 258));
-        QCOMPARE(about->findChild<QLabel*>("Label2")->text(), QString("Orbis Tessary v1.20"));
-        QVERIFY(about->findChild<QLabel*>("Label1")->text().contains("Selvane"));
+        QCOMPARE(about->findChild<QLabel*>("Label2")->text(), ProgramCaption());
+        QVERIFY(about->findChild<QLabel*>("Label1")->text().contains(identity::kOrganisation));
         QVERIFY(about->findChild<QLabel*>("lblHomePage")->text().contains(SiteHost()));
         QCOMPARE(about->findChild<QLabel*>("Label3")->text(),
                  QString("Home Business Opportunity. Start your own Internet business and make "

@@ -1,5 +1,6 @@
 // The message boxes as the user meets them: the real QMessageBox of QtPlatform, looked at and
 // answered by the test while it is up.
+#include "common/program_identity.h"
 #include "common/qt_platform.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
@@ -128,7 +129,7 @@ private slots:
         }
         QVERIFY2(seen.shown, "no message box came up");
         QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(seen.title, QString("Orbis Tessary"));
+        QCOMPARE(seen.title, ProgramTitle());
         QCOMPARE(seen.text, text);
         QCOMPARE(seen.icon, information ? QMessageBox::Information : QMessageBox::NoIcon);
         QCOMPARE(seen.iconDrawn, information);

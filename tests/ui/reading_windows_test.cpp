@@ -1,4 +1,5 @@
 // The birth-details windows and the three result windows, driven through their widgets.
+#include "common/program_identity.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "support/reading_fixture.h"
@@ -483,7 +484,7 @@ private slots:
             }
             QCOMPARE(fixture_->platform.messages.size(), 1);
             QCOMPARE(fixture_->platform.messages[0].text, message);
-            QCOMPARE(fixture_->platform.messages[0].title, QString("Orbis Tessary"));
+            QCOMPARE(fixture_->platform.messages[0].title, ProgramTitle());
             QCOMPARE(fixture_->platform.messages[0].icon == MessageIcon::Information, icon);
             QVERIFY(fixture_->platform.messages[0].buttons == MessageButtons::Ok);
             QVERIFY(window->parentWidget()->isVisible());

@@ -1,4 +1,5 @@
 // The update reminder over a faked clock and settings store, and the real store behind it.
+#include "common/program_identity.h"
 #include "common/qt_platform.h"
 #include "common/web_pages.h"
 #include "shell/update_reminder.h"
@@ -60,7 +61,7 @@ private slots:
         const ShownMessage& question = platform.messages[0];
         QCOMPARE(question.text, QString("There maybe an update to this software available\r"
                                         "Do you want to check for an update?"));
-        QCOMPARE(question.title, QString("Orbis Tessary"));
+        QCOMPARE(question.title, ProgramTitle());
         QVERIFY(question.icon == MessageIcon::Information);
         QVERIFY(question.buttons == MessageButtons::YesNo);
         QCOMPARE(platform.duration(), QString("2026-12-08T10:30:00"));
@@ -143,7 +144,7 @@ private slots:
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settings.value(FakePlatform::DurationKey("RenamedTessary")),
                  QString("2026-12-08T10:30:00"));
-        QCOMPARE(platform.settings.value(FakePlatform::DurationKey("OrbisFreeTessary")),
+        QCOMPARE(platform.settings.value(FakePlatform::DurationKey(identity::kApplicationName)),
                  QString("2026-10-01T09:00:00"));
     }
 

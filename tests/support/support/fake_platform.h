@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/platform.h"
+#include "common/program_identity.h"
 #include "shell/update_reminder.h"
 
 #include <QList>
@@ -90,7 +91,7 @@ public:
     int screenHeight = 768;
     // Where set, messages are also shown by it (a real box) and answered as it answers.
     Platform* messagesTo = nullptr;
-    QString application = QStringLiteral("OrbisFreeTessary");
+    QString application = QString::fromLatin1(identity::kApplicationName);
 };
 
 } // namespace orbis::testing
