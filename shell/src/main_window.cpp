@@ -10,9 +10,9 @@
 #include "common/ready_drawn.h"
 #include "common/twips.h"
 #include "common/web_pages.h"
+#include "reading_windows.h"
 #include "shell/about_window.h"
 #include "shell/welcome_panel.h"
-#include "windows/birth_details_window.h"
 #include "windows/reading_window.h"
 #include "work_area.h"
 
@@ -24,8 +24,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -123,12 +121,8 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 
 MainWindow::~MainWindow()
 {
-    // The reading windows go first, while everything they call back into still stands; the focus
-    // moves as widgets go, and must not call back into a window half taken down.
-    ending_ = true;
-    workArea_->stopFollowingFocus();
-    for (QPointer<QMdiSubWindow>& window : readingWindows_)
-        delete window;
+    // The reading windows go first, while everything they call back into still stands.
+    delete readingWindows_;
 }
 
 void MainWindow::createActions()
@@ -219,16 +213,19 @@ QWidget* MainWindow::createWorkArea(QWidget* central)
 {
     picMain_ = Strip(new WelcomePanel(central), QStringLiteral("picMain"), kLayout.welcomeHeight,
                      colours::Black);
+    auto* mdiArea = new QMdiArea(central);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setBackground(Qt::black);
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* workArea = new WorkArea(picMain_, mdiArea, central);
+
+    readingWindows_ =
+        new ReadingWindows(platform_, readings_, picMain_, mdiArea, workArea, screenWidth_);
+    connect(readingWindows_, &ReadingWindows::activeChanged, this, &MainWindow::showMenusOf);
     connect(picMain_, &WelcomePanel::readingChosen, this, &MainWindow::OpenReading);
     connect(picMain_, &WelcomePanel::welcomeTextClicked, this, &MainWindow::unloadReadingWindows);
-
-    mdiArea_ = new QMdiArea(central);
-    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
-    mdiArea_->setBackground(Qt::black);
-    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    workArea_ = new WorkArea(picMain_, mdiArea_, central);
-    return workArea_;
+    return workArea;
 }
 
 QWidget* MainWindow::createFooter(QWidget* central)
@@ -319,94 +316,33 @@ void MainWindow::cmdSelectOption_Click(int index)
 
 void MainWindow::unloadReadingWindows()
 {
-    for (QPointer<QMdiSubWindow>& window : readingWindows_) {
-        if (window)
-            window->close();
-        window = nullptr;
-    }
+    readingWindows_->unloadAll();
 }
 
 void MainWindow::OpenReading(ReadingKind kind)
 {
-    unloadReadingWindows();
-    setWelcomeVisible(false);
-    present(SlotsOf(kind).details, new BirthDetailsWindow(*this, DesignOf(kind)));
-}
-
-void MainWindow::present(ReadingSlot slot, QWidget* window)
-{
-    QPointer<QMdiSubWindow>& place = readingWindows_[static_cast<std::size_t>(slot)];
-    if (place)
-        place->close();
-    // The frame elides its caption each time it works out its title bar, well over fifty times
-    // while it is taken in, sized and placed; so it gets the caption once that is done.
-    const QString caption = window->windowTitle();
-    window->setWindowTitle(QString());
-    QMdiSubWindow* frame = mdiArea_->addSubWindow(
-        window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWindowIcon(windowIcon());
-    // Its system menu brings keys of its own (Ctrl+W closes the window and loses the entries);
-    // only the keys the program names close a window.
-    for (QAction* item : frame->systemMenu()->actions())
-        item->setShortcuts({});
-    frame->installEventFilter(this);
-    place = frame;
-    frame->show();
-    frame->adjustSize();
-    frame->setFixedSize(frame->sizeHint());
-    // Centred on the screen's width, at the top of the space the main window leaves.
-    workArea_->place(frame, TwipsToPixels((screenWidth_ - PixelsToTwips(frame->width())) / 2));
-    mdiArea_->setActiveSubWindow(frame);
-    window->setWindowTitle(caption);
-    window->setFocus();
+    readingWindows_->OpenReading(kind);
 }
 
 QWidget* MainWindow::readingWindow(ReadingSlot slot) const
 {
-    const QPointer<QMdiSubWindow>& frame = readingWindows_[static_cast<std::size_t>(slot)];
-    return frame ? frame->widget() : nullptr;
-}
-
-void MainWindow::setWelcomeVisible(bool visible)
-{
-    if (!ending_ && picMain_)
-        picMain_->setVisible(visible);
+    return readingWindows_->readingWindow(slot);
 }
 
 bool MainWindow::isWelcomeVisible() const
 {
-    return picMain_ && !picMain_->isHidden();
-}
-
-void MainWindow::showAbout(QWidget* over)
-{
-    AboutWindow::ShowModal(platform_, over);
+    return readingWindows_->isWelcomeVisible();
 }
 
 void MainWindow::mnuAbout_Click()
 {
-    showAbout(this);
+    AboutWindow::ShowModal(platform_, this);
 }
 
-ReadingWindow* MainWindow::activeReadingWindow(const QMdiSubWindow* leaving) const
-{
-    ReadingWindow* active = nullptr;
-    for (const QPointer<QMdiSubWindow>& frame : readingWindows_) {
-        if (frame && frame != leaving && frame->isVisible())
-            active = qobject_cast<ReadingWindow*>(frame->widget());
-    }
-    return active;
-}
-
-void MainWindow::updateMenus(const QMdiSubWindow* leaving)
+void MainWindow::showMenusOf(const ReadingWindow* reading)
 {
     // As in every multiple-document program, the bar carries the menus of the reading window on
-    // screen, and the main window's own when there is none, whatever closed or hid the last one.
-    if (ending_)
-        return;
-    const ReadingWindow* reading = activeReadingWindow(leaving);
+    // screen, and the main window's own when there is none.
     menuBar()->clear();
     menuBar()->addActions(reading ? reading->menuBarActions() : mainMenus_);
     // The reading window's "&Exit" shares the letter: its key must not reach the main window's.
@@ -414,25 +350,12 @@ void MainWindow::updateMenus(const QMdiSubWindow* leaving)
                                      : QKeySequence::mnemonic(cmdMdiExit_->text()));
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
-        if (event->type() == QEvent::Show) {
-            updateMenus(nullptr);
-            workArea_->fit(frame);
-        } else if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
-            updateMenus(frame);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // No question and nothing saved: the children go first, then the program ends.
     unloadReadingWindows();
-    mdiArea_->closeAllSubWindows();
     event->accept();
-    ending_ = true;
+    readingWindows_->end();
     emit ended();
 }
 

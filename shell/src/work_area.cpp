@@ -119,6 +119,10 @@ bool WorkArea::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == welcome_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
         arrange();
+    // A reading window on screen again (Back) is fitted as one newly placed.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(watched);
+        frame && event->type() == QEvent::Show && frame->mdiArea() == mdiArea_)
+        fit(frame);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -26,8 +26,6 @@ public:
 
     // Places a reading window `left` pixels from the area's left edge, at its top edge.
     void place(QMdiSubWindow* frame, int left);
-    // Fits the room to a reading window that is on screen again.
-    void fit(QMdiSubWindow* frame);
     // Stops following the focus; the reading windows are about to be taken down.
     void stopFollowingFocus();
 
@@ -37,6 +35,8 @@ protected:
 
 private:
     void arrange();
+    // Fits the room to a reading window that has come on screen.
+    void fit(QMdiSubWindow* frame);
     void scrollTo(QWidget* focused);
 
     QWidget* welcome_;

@@ -138,7 +138,7 @@ private slots:
         QVERIFY(label);
         // A result left open hides its birth-details window; any caption click unloads both.
         main->OpenReading(ReadingKind::Midheaven);
-        main->setWelcomeVisible(true);
+        main->findChild<QWidget*>("picMain")->show();
         QTest::mouseClick(label, Qt::LeftButton);
         FlushDeletes();
         if (window.isEmpty()) {

@@ -91,6 +91,6 @@ int main(int argc, char* argv[])
             about->close();
         }
     });
-    main->showAbout(main);
+    AboutWindow::ShowModal(fixture.platform, main);
     return 0;
 }

@@ -2,17 +2,12 @@
 #pragma once
 
 #include "windows/reading_host.h"
-#include "windows/sign_pictures.h"
 
 #include <QList>
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 
 class QAction;
 class QButtonGroup;
-class QMdiArea;
-class QMdiSubWindow;
 class QPushButton;
 
 namespace orbis {
@@ -20,29 +15,19 @@ namespace orbis {
 class HelpCommands;
 class LinkLabel;
 class ReadingWindow;
+class ReadingWindows;
 class WelcomePanel;
-class WorkArea;
 
-class MainWindow final : public QMainWindow, public ReadingHost {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(Platform& platform, ReadingState& readings);
     ~MainWindow() override;
 
+    // Unloads every reading window, then opens the birth-details window of `kind`.
     void OpenReading(ReadingKind kind);
     // Unloads the six reading windows in their fixed order.
     void unloadReadingWindows();
-
-    void cmdSelectOption_Click(int index);
-    void mnuAbout_Click();
-
-    // ReadingHost
-    Platform& platform() override { return platform_; }
-    ReadingState& readings() override { return readings_; }
-    SignPictures& signPictures() override { return signPictures_; }
-    void setWelcomeVisible(bool visible) override;
-    void present(ReadingSlot slot, QWidget* window) override;
-    void showAbout(QWidget* over) override;
 
     // For tests and benchmarks: what is on screen.
     bool isWelcomeVisible() const;
@@ -60,8 +45,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
+    void cmdSelectOption_Click(int index);
+    void mnuAbout_Click();
+    // The bar carries the menus of the reading window on screen, or the main window's own.
+    void showMenusOf(const ReadingWindow* reading);
 
 private:
     void createActions();
@@ -74,16 +64,10 @@ private:
     void placeFromScreenWidth();
     // How wide the strips' controls reach, in pixels, placed from the screen's width.
     int stripsWidth() const;
-    // The reading window on screen (there is at most one), or null; `leaving` is a reading
-    // window on its way out, or null.
-    ReadingWindow* activeReadingWindow(const QMdiSubWindow* leaving) const;
-    void updateMenus(const QMdiSubWindow* leaving);
 
     Platform& platform_;
     ReadingState& readings_;
-    SignPictures signPictures_;
     double screenWidth_ = 0; // twips
-    bool ending_ = false;
 
     QAction* mnuExit_ = nullptr;
     HelpCommands* help_ = nullptr;
@@ -92,10 +76,8 @@ private:
     QWidget* picButtonContainer_ = nullptr;
     QButtonGroup* cmdSelectOption_ = nullptr;
     WelcomePanel* picMain_ = nullptr;
-    QMdiArea* mdiArea_ = nullptr;
-    WorkArea* workArea_ = nullptr;
+    ReadingWindows* readingWindows_ = nullptr;
     QPushButton* cmdMdiExit_ = nullptr;
-    std::array<QPointer<QMdiSubWindow>, kReadingSlotCount> readingWindows_{};
 };
 
 } // namespace orbis
