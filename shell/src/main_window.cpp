@@ -80,16 +80,21 @@ constexpr OptionButton kOptionButtons[] = {
      ":/icons/options/midheaven@2x.png"},
 };
 
-// A full-width strip of the main window: its height is fixed, the layout gives its width.
+// A full-width strip of the main window: its height is fixed, the layout gives its width. A
+// strip in a colour of the design has black text on it unless a control says otherwise, whatever
+// the desktop's theme; one without keeps the desktop's colours.
 template <typename Widget>
-Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background)
+Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background = {})
 {
     strip->setObjectName(name);
     strip->setFixedHeight(TwipsToPixels(height));
     strip->setAutoFillBackground(true);
-    QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, background);
-    strip->setPalette(palette);
+    if (background.isValid()) {
+        QPalette palette = strip->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, colours::Black);
+        strip->setPalette(palette);
+    }
     return strip;
 }
 
@@ -180,8 +185,9 @@ QWidget* MainWindow::createBannerStrip(QWidget* central)
 
 QWidget* MainWindow::createOptionStrip(QWidget* central)
 {
-    QWidget* strip = Strip(new QWidget(central), QStringLiteral("Picture1"),
-                           kLayout.buttonStripHeight, palette().color(QPalette::Window));
+    // The system window colour.
+    QWidget* strip =
+        Strip(new QWidget(central), QStringLiteral("Picture1"), kLayout.buttonStripHeight);
     // A plain frame: the style draws a caption-less group box from a picture file, and reading
     // that file would pull in every image plugin before the first paint.
     auto* container =
