@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
@@ -211,6 +212,63 @@ private slots:
         }
         // Capricorn's texts overflow their boxes at the design's sizes.
         QVERIFY(scrolled > 0);
+    }
+
+    // In a room shorter than the birth-details window, scrolled by keys to a control at the
+    // bottom, the next reading window opens with its title bar at the top of the room.
+    void nextWindowOpensAtItsTop_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("result, Back") << true << "back";
+        QTest::newRow("result, another reading") << true << "another";
+        QTest::newRow("details, Proceed") << false << "proceed";
+        QTest::newRow("details, another reading") << false << "another";
+    }
+    void nextWindowOpensAtItsTop()
+    {
+        QFETCH(bool, fromResult);
+        QFETCH(QString, next);
+        ReadingFixture fixture;
+        QVERIFY(startActive(fixture));
+        MainWindow* main = fixture.main();
+        main->showNormal();
+        auto* workArea = main->findChild<QWidget*>("workArea");
+        main->resize(main->width(), main->height() - workArea->height() + 300);
+        QTRY_COMPARE(workArea->height(), 300);
+        auto* area = main->findChild<QMdiArea*>();
+        QScrollBar* bar = area->verticalScrollBar();
+
+        QWidget* first = fromResult ? fixture.read(ReadingKind::RisingSign)
+                                    : fixture.open(ReadingKind::RisingSign);
+        QVERIFY(first);
+        if (!fromResult)
+            Enter(first, {});
+        // Tab round to the last control of the window, at its bottom.
+        const QString last = fromResult ? "cmdBack" : "cmdExit";
+        for (int i = 0; i < 10 && focused() != last; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(focused(), last);
+        QVERIFY2(bar->value() > 0, "the keys did not scroll the room");
+
+        if (next == "back")
+            press(Qt::Key_B, Qt::AltModifier);
+        else if (next == "proceed")
+            press(Qt::Key_R, Qt::AltModifier);
+        else
+            QTest::mouseClick(SelectOption(main, int(ReadingKind::Descendant)), Qt::LeftButton);
+        // A button pressed by its key clicks a moment later.
+        auto nextWindow = [&] {
+            return next == "back"      ? fixture.details(ReadingKind::RisingSign)
+                   : next == "proceed" ? fixture.result(ReadingKind::RisingSign)
+                                       : fixture.details(ReadingKind::Descendant);
+        };
+        QTRY_VERIFY(nextWindow() && nextWindow()->isVisible());
+        FlushDeletes();
+        QWidget* frame = nextWindow()->parentWidget();
+        QTRY_COMPARE(frame->mapTo(area->viewport(), QPoint(0, 0)).y(), 0);
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(bar->isVisible());
     }
 
     // Enter presses the focused button in the main window as in every other window; the button
