@@ -1,5 +1,6 @@
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
 #include "shell/main_window.h"
+#include "shell/program.h"
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/topic_box.h"
@@ -43,7 +44,21 @@ class KeyboardTest : public QObject {
         return QTest::qWaitForWindowActive(fixture.main());
     }
 
+    // The window of a row: the main window, or a reading's birth-details or result window.
+    static QWidget* windowOf(ReadingFixture& fixture, const QString& name)
+    {
+        if (name == "main")
+            return fixture.main();
+        const ReadingKind kind = name.startsWith("rising")      ? ReadingKind::RisingSign
+                                 : name.startsWith("midheaven") ? ReadingKind::Midheaven
+                                                                : ReadingKind::Descendant;
+        return name.endsWith("result") ? fixture.read(kind) : fixture.open(kind);
+    }
+
 private slots:
+    // The style and typeface the program runs with: they draw the focus.
+    void initTestCase() { ConfigureApplication(*qApp); }
+
     void wholeReadingByKeys_data()
     {
         QTest::addColumn<int>("option");
@@ -212,6 +227,69 @@ private slots:
         }
         // Capricorn's texts overflow their boxes at the design's sizes.
         QVERIFY(scrolled > 0);
+    }
+
+    // Every control Tab reaches shows whether it has the focus: its edge takes its text's colour
+    // and thickens. A button's face is the design's colour either way.
+    void focusShows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QColor>("face"); // none for a text box or list
+        QTest::addColumn<QColor>("edge"); // with the focus
+        const QColor peach(255, 224, 192);
+        const QColor silver(192, 192, 192);
+        const QColor black(0, 0, 0);
+        const QColor darkRed(64, 0, 0);
+        const QColor brown(128, 64, 0);
+        const std::tuple<const char*, const char*, QColor, QColor> controls[] = {
+            {"main", "cmdSelectOption", silver, black},
+            {"main", "cmdMdiExit", silver, black},
+            {"rising details", "txtName", QColor(), brown},
+            {"rising details", "cmbTime", QColor(), brown},
+            {"rising details", "cmdProceed", peach, black},
+            {"midheaven details", "cmdExit", silver, black},
+            {"rising result", "cmdExit", peach, black},
+            {"rising result", "cmdBack", peach, black},
+            {"rising result", "txtYourLooks", QColor(), darkRed},
+            {"rising result", "txtYourNature", QColor(), darkRed},
+            {"midheaven result", "cmdBack", silver, black},
+            {"descendant result", "cmdExit", peach, black},
+        };
+        for (const auto& [window, control, face, edge] : controls) {
+            for (const bool focused : {true, false})
+                QTest::newRow(qPrintable(
+                    QString("%1 %2 %3").arg(window, control, focused ? "focused" : "not focused")))
+                    << QString(window) << QString(control) << focused << face << edge;
+        }
+    }
+    void focusShows()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(bool, focused);
+        QFETCH(QColor, face);
+        QFETCH(QColor, edge);
+        ReadingFixture fixture;
+        QVERIFY(startActive(fixture));
+        QWidget* shown = windowOf(fixture, window);
+        QVERIFY(shown);
+        QWidget* widget = shown->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        // Without the focus, the focus is on the next control Tab reaches.
+        QWidget* other = widget->nextInFocusChain();
+        while (!(other->focusPolicy() & Qt::TabFocus) || !other->isVisible())
+            other = other->nextInFocusChain();
+        (focused ? widget : other)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(widget->hasFocus(), focused);
+
+        const QImage look = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int middle = look.height() / 2;
+        // Just inside the outermost line of the left edge.
+        QCOMPARE(look.pixelColor(1, middle) == edge, focused);
+        if (face.isValid())
+            QCOMPARE(look.pixelColor(8, middle), face);
     }
 
     // In a room shorter than the birth-details window, scrolled by keys to a control at the
