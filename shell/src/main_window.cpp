@@ -103,14 +103,6 @@ void MoveTwips(QWidget* widget, double left, double top)
     widget->move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
-// Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
-// original at every one of them would hold up the first paint.
-QIcon ProgramIcon()
-{
-    return ReadyDrawnIcon({":/icons/program/16.png", ":/icons/program/32.png",
-                           ":/icons/program/48.png", ":/icons/program/64.png"});
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ReadingState& readings)
@@ -118,7 +110,6 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ProgramCaption());
-    setWindowIcon(ProgramIcon());
     createActions();
     createStrips();
     createMenus();
