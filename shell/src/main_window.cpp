@@ -20,7 +20,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
