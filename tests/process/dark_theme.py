@@ -19,6 +19,13 @@ from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, MAIN_CAPTION, MENU_BAR, TE
 # How far the contrast of one text may move between the themes: the same pixels, give or take
 # a caret that blinks.
 TOLERANCE = 0.1
+# Each reading by its option button, its Proceed button and a heading of its result.
+READINGS = [("Zodiac Rising Sign", "Find My Zodiac Rising Sign", "Your Rising Sign"),
+            ("Descendant Astrology", "Find My Descendant Astrology Sign", "Your Descendant Sign"),
+            ("Midheaven Astrology", "Find My Midheaven Astrology Sign", "Your Mid Heaven Is In")]
+# What is measured: the main window, then each reading's birth details and result.
+SCREENS = ["main window"] + [f"{option} {window}" for option, _, _ in READINGS
+                             for window in ("details", "result")]
 
 
 def grab():
@@ -119,10 +126,7 @@ def measure(theme, path):
     screen = grab()
     found["menu bar"] = menu_bar_colour(main, screen)
     measure_screen("main window", main, screen, found)
-    readings = [("Zodiac Rising Sign", "Find My Zodiac Rising Sign", "Your Rising Sign"),
-                ("Descendant Astrology", "Find My Descendant Astrology Sign", "Your Descendant Sign"),
-                ("Midheaven Astrology", "Find My Midheaven Astrology Sign", "Your Mid Heaven Is In")]
-    for option, proceed, heading in readings:
+    for option, proceed, heading in READINGS:
         button = find(main, BUTTON, option, seconds=5)
         if button is None:
             print(f"FAIL: {theme}: no option button {option!r}")
@@ -157,8 +161,7 @@ def compare(light_path, dark_path):
                          f"the menu bar is light {light_bar} in the light theme, dark {dark_bar} "
                          "in the dark one (qt6-gtk-platformtheme and the GTK theme at work)"):
         checks.finish()
-    screens = sorted({key.split(":")[0] for key in light})
-    for screen in screens:
+    for screen in SCREENS:
         keys = sorted(key for key in light if key.startswith(screen + ":"))
         missing = [key for key in keys if key not in dark]
         checks.expect(not missing, f"{screen}: the dark theme shows the same texts (missing {missing})")
@@ -174,6 +177,7 @@ def compare(light_path, dark_path):
                              f"light, {after['contrast']}:1 dark")
         fixed = sum(1 for key in keys if key in dark and
                     light[key]["background"] == dark[key]["background"])
+        # None at all: the window never came up.
         checks.expect(fixed and not moved,
                       f"{screen}: {fixed} texts on the design's colours keep their contrast in "
                       f"the dark theme" + "".join(f"\n     {line}" for line in moved))
