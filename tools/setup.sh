@@ -22,6 +22,8 @@ test_packages=(
   xvfb xauth xdotool x11-utils xclip openbox weston
   at-spi2-core python3-pyatspi dbus
   desktop-file-utils appstream
+  # The desktop's GTK theme, light and dark, and screen grabs to measure it by.
+  qt6-gtk-platformtheme gnome-themes-extra imagemagick
 )
 package_packages=(dpkg-dev file)
 

@@ -20,7 +20,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -78,30 +77,27 @@ constexpr OptionButton kOptionButtons[] = {
      ":/icons/options/midheaven@2x.png"},
 };
 
-// A full-width strip of the main window: its height is fixed, the layout gives its width.
+// A full-width strip of the main window: its height is fixed, the layout gives its width. A
+// strip in a colour of the design has black text on it unless a control says otherwise, whatever
+// the desktop's theme; one without keeps the desktop's colours.
 template <typename Widget>
-Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background)
+Widget* Strip(Widget* strip, const QString& name, double height, const QColor& background = {})
 {
     strip->setObjectName(name);
     strip->setFixedHeight(TwipsToPixels(height));
     strip->setAutoFillBackground(true);
-    QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, background);
-    strip->setPalette(palette);
+    if (background.isValid()) {
+        QPalette palette = strip->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, colours::Black);
+        strip->setPalette(palette);
+    }
     return strip;
 }
 
 void MoveTwips(QWidget* widget, double left, double top)
 {
     widget->move(TwipsToPixels(left), TwipsToPixels(top));
-}
-
-// Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
-// original at every one of them would hold up the first paint.
-QIcon ProgramIcon()
-{
-    return ReadyDrawnIcon({":/icons/program/16.png", ":/icons/program/32.png",
-                           ":/icons/program/48.png", ":/icons/program/64.png"});
 }
 
 } // namespace
@@ -111,7 +107,6 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ProgramCaption());
-    setWindowIcon(ProgramIcon());
     createActions();
     createStrips();
     createMenus();
@@ -174,8 +169,9 @@ QWidget* MainWindow::createBannerStrip(QWidget* central)
 
 QWidget* MainWindow::createOptionStrip(QWidget* central)
 {
-    QWidget* strip = Strip(new QWidget(central), QStringLiteral("Picture1"),
-                           kLayout.buttonStripHeight, palette().color(QPalette::Window));
+    // The system window colour.
+    QWidget* strip =
+        Strip(new QWidget(central), QStringLiteral("Picture1"), kLayout.buttonStripHeight);
     // A plain frame: the style draws a caption-less group box from a picture file, and reading
     // that file would pull in every image plugin before the first paint.
     auto* container =

@@ -5,12 +5,25 @@
 #include "common/platform.h"
 #include "common/program_identity.h"
 #include "common/program_style.h"
+#include "common/ready_drawn.h"
 #include "shell/main_window.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>
 
 namespace orbis {
+
+namespace {
+
+// Ready-drawn sizes: the window system asks for each size the icon has, and drawing the vector
+// original at every one of them would hold up the first paint.
+QIcon ProgramIcon()
+{
+    return ReadyDrawnIcon({":/icons/program/16.png", ":/icons/program/32.png",
+                           ":/icons/program/48.png", ":/icons/program/64.png"});
+}
+
+} // namespace
 
 void ConfigureApplication(QApplication& application)
 {
@@ -19,6 +32,8 @@ void ConfigureApplication(QApplication& application)
     QApplication::setApplicationVersion(QString::fromLatin1(identity::kVersion));
     QApplication::setOrganizationName(QString::fromLatin1(identity::kOrganisation));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(identity::kDesktopId));
+    // Every window's icon, the message boxes shown before the main window included.
+    QApplication::setWindowIcon(ProgramIcon());
     // The menus stay in the window, where the readings' design puts them. Asking the desktop for a
     // global menu bar also costs a session-bus round trip (or a failed bus start-up) before the
     // first paint.

@@ -83,13 +83,9 @@ void WorkArea::fit(QMdiSubWindow* frame)
     if (!frame || !frame->widget())
         return;
     fitted_ = frame;
-    const int room = mdiArea_->height();
-    const int titleBar = frame->widget()->y();
-    const int spare = EmptyBottom(frame);
-    const int overflow = frame->height() - room;
-    // Where only the title bar stands in the way, it goes above the edge: the window itself fits.
-    const int top = overflow > spare && overflow - titleBar <= spare ? -titleBar : 0;
-    const bool fitsHeight = frame->height() + top - room <= spare;
+    // Its title bar is always in the room: a taller window scrolls rather than losing its caption,
+    // its minimise button and its close box above the edge.
+    const bool fitsHeight = frame->height() - mdiArea_->height() <= EmptyBottom(frame);
     const bool fitsWidth = frame->x() >= 0 && frame->x() + frame->width() <= mdiArea_->width();
     // Scrolled back first, so the window is placed where the room starts.
     mdiArea_->verticalScrollBar()->setValue(0);
@@ -99,7 +95,7 @@ void WorkArea::fit(QMdiSubWindow* frame)
                                                     : Qt::ScrollBarAsNeeded);
     mdiArea_->setHorizontalScrollBarPolicy(fitsWidth ? Qt::ScrollBarAlwaysOff
                                                      : Qt::ScrollBarAsNeeded);
-    frame->move(frame->x(), top);
+    frame->move(frame->x(), 0);
 }
 
 void WorkArea::resizeEvent(QResizeEvent* event)

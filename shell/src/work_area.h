@@ -11,10 +11,10 @@ namespace orbis {
 
 // The welcome panel keeps its design height and is cut off at the bottom where the room is
 // shorter, so the strips around it stay on screen; the MDI area takes what the panel leaves
-// (all of it while the panel is hidden). A reading window opens with its top-left corner in view;
-// one a little too tall for the room is cut where it holds nothing, or placed with its title bar
-// above the edge, rather than given a scroll bar; the room scrolls only to a control the user
-// moves the focus to with the keyboard.
+// (all of it while the panel is hidden). A reading window opens with its title bar at the top of
+// the room, whatever the room was scrolled to before; one a little too tall for the room is cut
+// where it holds nothing rather than given a scroll bar, and a taller one makes the room scroll.
+// The room scrolls by itself only to a control the user moves the focus to with the keyboard.
 class WorkArea final : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
-// The design's colours as the windows are drawn: a bare point of every strip, frame, area and
-// banner, and the text of the captions, looked up in a grab of the window.
+// The design's colours as the windows are drawn, under a light and a dark desktop theme: a bare
+// point of every strip, frame, area and banner, and the text of the captions, looked up in a grab
+// of the window.
 #include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
@@ -49,6 +50,19 @@ bool Shows(const QImage& image, const QRect& place, const QColor& colour)
     return false;
 }
 
+// What a dark desktop theme gives every window, near enough: light text on dark grey.
+QPalette DarkTheme()
+{
+    const QColor window(53, 53, 53);
+    const QColor text(238, 238, 236);
+    QPalette palette(window);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Base, QColor(45, 45, 45));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    return palette;
+}
+
 QString Name(const QColor& colour)
 {
     return QStringLiteral("RGB(%1, %2, %3)")
@@ -64,6 +78,7 @@ class ColoursTest : public QObject {
 
     std::unique_ptr<ReadingFixture> fixture_;
     std::unique_ptr<AboutWindow> about_;
+    QPalette lightTheme_;
 
     // The window of the row, shown, with nothing else of the program over it.
     QWidget* windowOf(const QString& name)
@@ -86,10 +101,49 @@ class ColoursTest : public QObject {
         return name.endsWith("Result") ? fixture_->read(kind) : fixture_->open(kind);
     }
 
+    // The application's palette, as a desktop theme sets it; windows take it on a moment later.
+    static void setTheme(const QPalette& palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+    }
+
+    static void addWindowRows()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"main", "main with reading", "rising", "midheaven", "descendant",
+                                   "risingResult", "midheavenResult", "descendantResult", "about"})
+            QTest::newRow(window) << QString(window);
+    }
+
+    // Each widget shown in `window` by its place in the window's tree, with the colour of its
+    // background and of its text.
+    static QMap<QString, std::pair<QColor, QColor>> colours(QWidget* window)
+    {
+        QMap<QString, std::pair<QColor, QColor>> found;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisible())
+                continue;
+            QString path;
+            for (QObject* at = widget; at != window; at = at->parent())
+                path.prepend('/' + at->objectName() + '#' +
+                             QString::number(at->parent()->children().indexOf(at)));
+            const QPalette& palette = widget->palette();
+            found[path] = {palette.color(widget->backgroundRole()),
+                           palette.color(widget->foregroundRole())};
+        }
+        return found;
+    }
+
 private slots:
-    void initTestCase() { ConfigureApplication(*qApp); }
+    void initTestCase()
+    {
+        ConfigureApplication(*qApp);
+        lightTheme_ = QApplication::palette();
+    }
     void init()
     {
+        setTheme(lightTheme_);
         fixture_ = std::make_unique<ReadingFixture>();
         QVERIFY(fixture_->start());
     }
@@ -97,10 +151,12 @@ private slots:
     {
         about_.reset();
         fixture_.reset();
+        setTheme(lightTheme_);
     }
 
     void designColours_data()
     {
+        QTest::addColumn<QString>("theme");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("text"); // the text's colour, else the background's
@@ -114,10 +170,14 @@ private slots:
         const QColor peach(255, 224, 192);
         const QColor brown(128, 64, 0);
         auto row = [](const char* window, const char* control, bool text, const QColor& colour) {
-            QTest::newRow(qPrintable(QString("%1 %2%3").arg(window, control, text ? " text" : "")))
-                << QString(window) << QString(control) << text << colour;
+            for (const char* theme : {"light", "dark"})
+                QTest::newRow(qPrintable(
+                    QString("%1 %2 %3%4").arg(theme, window, control, text ? " text" : "")))
+                    << QString(theme) << QString(window) << QString(control) << text << colour;
         };
         row("main", "Picture6", false, lightBlue);
+        // The offer has no colour of its own: black, as on every strip of the design.
+        row("main", "Label7", true, black);
         row("main", "lblSelvaneBanner", false, QColor(255, 255, 255));
         row("main", "picMain", false, black);
         row("main", "PicCoBrand", false, lightBlue);
@@ -180,10 +240,13 @@ private slots:
     }
     void designColours()
     {
+        QFETCH(QString, theme);
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(bool, text);
         QFETCH(QColor, colour);
+        if (theme == "dark")
+            setTheme(DarkTheme());
         QWidget* shown = windowOf(window);
         QVERIFY(shown);
         QWidget* widget = shown->findChild<QWidget*>(control);
@@ -212,6 +275,33 @@ private slots:
                            qAbs(seen.green() - colour.green()) <= 3 &&
                            qAbs(seen.blue() - colour.blue()) <= 3;
         QVERIFY2(close, qPrintable(Name(seen) + " where the design has " + Name(colour)));
+    }
+
+    // Where the design fixes a control's background, a dark theme leaves its text colour as it
+    // is too; controls in the desktop's colours follow the theme.
+    void textOnDesignColoursIgnoresTheTheme_data() { addWindowRows(); }
+    void textOnDesignColoursIgnoresTheTheme()
+    {
+        QFETCH(QString, window);
+        QWidget* shown = windowOf(window);
+        QVERIFY(shown);
+        const auto light = colours(shown);
+        setTheme(DarkTheme());
+        const auto dark = colours(shown);
+        QCOMPARE(dark.keys(), light.keys());
+        int fixed = 0;
+        for (auto at = light.cbegin(); at != light.cend(); ++at) {
+            const auto& [background, text] = at.value();
+            if (dark[at.key()].first != background)
+                continue;
+            ++fixed;
+            QVERIFY2(dark[at.key()].second == text,
+                     qPrintable(at.key() + ": " + Name(dark[at.key()].second) + " on " +
+                                Name(background) + ", " + Name(text) + " in a light theme"));
+        }
+        QVERIFY(fixed > 0);
+        // The theme took: the desktop's colours are its own.
+        QCOMPARE(fixture_->main()->palette().color(QPalette::Window), QColor(53, 53, 53));
     }
 };
 

@@ -1,5 +1,6 @@
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
 #include "shell/main_window.h"
+#include "shell/program.h"
 #include "support/reading_fixture.h"
 #include "support/widget_helpers.h"
 #include "windows/topic_box.h"
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
@@ -42,7 +44,21 @@ class KeyboardTest : public QObject {
         return QTest::qWaitForWindowActive(fixture.main());
     }
 
+    // The window of a row: the main window, or a reading's birth-details or result window.
+    static QWidget* windowOf(ReadingFixture& fixture, const QString& name)
+    {
+        if (name == "main")
+            return fixture.main();
+        const ReadingKind kind = name.startsWith("rising")      ? ReadingKind::RisingSign
+                                 : name.startsWith("midheaven") ? ReadingKind::Midheaven
+                                                                : ReadingKind::Descendant;
+        return name.endsWith("result") ? fixture.read(kind) : fixture.open(kind);
+    }
+
 private slots:
+    // The style and typeface the program runs with: they draw the focus.
+    void initTestCase() { ConfigureApplication(*qApp); }
+
     void wholeReadingByKeys_data()
     {
         QTest::addColumn<int>("option");
@@ -211,6 +227,126 @@ private slots:
         }
         // Capricorn's texts overflow their boxes at the design's sizes.
         QVERIFY(scrolled > 0);
+    }
+
+    // Every control Tab reaches shows whether it has the focus: its edge takes its text's colour
+    // and thickens. A button's face is the design's colour either way.
+    void focusShows_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QColor>("face"); // none for a text box or list
+        QTest::addColumn<QColor>("edge"); // with the focus
+        const QColor peach(255, 224, 192);
+        const QColor silver(192, 192, 192);
+        const QColor black(0, 0, 0);
+        const QColor darkRed(64, 0, 0);
+        const QColor brown(128, 64, 0);
+        const std::tuple<const char*, const char*, QColor, QColor> controls[] = {
+            {"main", "cmdSelectOption", silver, black},
+            {"main", "cmdMdiExit", silver, black},
+            {"rising details", "txtName", QColor(), brown},
+            {"rising details", "cmbTime", QColor(), brown},
+            {"rising details", "cmdProceed", peach, black},
+            {"midheaven details", "cmdExit", silver, black},
+            {"rising result", "cmdExit", peach, black},
+            {"rising result", "cmdBack", peach, black},
+            {"rising result", "txtYourLooks", QColor(), darkRed},
+            {"rising result", "txtYourNature", QColor(), darkRed},
+            {"midheaven result", "cmdBack", silver, black},
+            {"descendant result", "cmdExit", peach, black},
+        };
+        for (const auto& [window, control, face, edge] : controls) {
+            for (const bool focused : {true, false})
+                QTest::newRow(qPrintable(
+                    QString("%1 %2 %3").arg(window, control, focused ? "focused" : "not focused")))
+                    << QString(window) << QString(control) << focused << face << edge;
+        }
+    }
+    void focusShows()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(bool, focused);
+        QFETCH(QColor, face);
+        QFETCH(QColor, edge);
+        ReadingFixture fixture;
+        QVERIFY(startActive(fixture));
+        QWidget* shown = windowOf(fixture, window);
+        QVERIFY(shown);
+        QWidget* widget = shown->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        // Without the focus, the focus is on the next control Tab reaches.
+        QWidget* other = widget->nextInFocusChain();
+        while (!(other->focusPolicy() & Qt::TabFocus) || !other->isVisible())
+            other = other->nextInFocusChain();
+        (focused ? widget : other)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(widget->hasFocus(), focused);
+
+        const QImage look = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int middle = look.height() / 2;
+        // Just inside the outermost line of the left edge.
+        QCOMPARE(look.pixelColor(1, middle) == edge, focused);
+        if (face.isValid())
+            QCOMPARE(look.pixelColor(8, middle), face);
+    }
+
+    // In a room shorter than the birth-details window, scrolled by keys to a control at the
+    // bottom, the next reading window opens with its title bar at the top of the room.
+    void nextWindowOpensAtItsTop_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("result, Back") << true << "back";
+        QTest::newRow("result, another reading") << true << "another";
+        QTest::newRow("details, Proceed") << false << "proceed";
+        QTest::newRow("details, another reading") << false << "another";
+    }
+    void nextWindowOpensAtItsTop()
+    {
+        QFETCH(bool, fromResult);
+        QFETCH(QString, next);
+        ReadingFixture fixture;
+        QVERIFY(startActive(fixture));
+        MainWindow* main = fixture.main();
+        main->showNormal();
+        auto* workArea = main->findChild<QWidget*>("workArea");
+        main->resize(main->width(), main->height() - workArea->height() + 300);
+        QTRY_COMPARE(workArea->height(), 300);
+        auto* area = main->findChild<QMdiArea*>();
+        QScrollBar* bar = area->verticalScrollBar();
+
+        QWidget* first = fromResult ? fixture.read(ReadingKind::RisingSign)
+                                    : fixture.open(ReadingKind::RisingSign);
+        QVERIFY(first);
+        if (!fromResult)
+            Enter(first, {});
+        // Tab round to the last control of the window, at its bottom.
+        const QString last = fromResult ? "cmdBack" : "cmdExit";
+        for (int i = 0; i < 10 && focused() != last; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(focused(), last);
+        QVERIFY2(bar->value() > 0, "the keys did not scroll the room");
+
+        if (next == "back")
+            press(Qt::Key_B, Qt::AltModifier);
+        else if (next == "proceed")
+            press(Qt::Key_R, Qt::AltModifier);
+        else
+            QTest::mouseClick(SelectOption(main, int(ReadingKind::Descendant)), Qt::LeftButton);
+        // A button pressed by its key clicks a moment later.
+        auto nextWindow = [&] {
+            return next == "back"      ? fixture.details(ReadingKind::RisingSign)
+                   : next == "proceed" ? fixture.result(ReadingKind::RisingSign)
+                                       : fixture.details(ReadingKind::Descendant);
+        };
+        QTRY_VERIFY(nextWindow() && nextWindow()->isVisible());
+        FlushDeletes();
+        QWidget* frame = nextWindow()->parentWidget();
+        QTRY_COMPARE(frame->mapTo(area->viewport(), QPoint(0, 0)).y(), 0);
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(bar->isVisible());
     }
 
     // Enter presses the focused button in the main window as in every other window; the button

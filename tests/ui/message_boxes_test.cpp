@@ -29,6 +29,7 @@ struct SeenBox {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QIcon windowIcon;
 };
 
 } // namespace
@@ -57,6 +58,7 @@ class MessageBoxesTest : public QObject {
             seen.title = box->windowTitle();
             seen.text = box->text();
             seen.buttons = box->standardButtons();
+            seen.windowIcon = box->windowIcon();
             for (QAbstractButton* button : box->buttons()) {
                 if (auto* push = qobject_cast<QPushButton*>(button); push && push->isDefault())
                     seen.defaultButton = box->standardButton(push);
@@ -135,6 +137,12 @@ private slots:
         QCOMPARE(seen.iconDrawn, information);
         QCOMPARE(seen.buttons, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
         QCOMPARE(seen.defaultButton, yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+        // The program's icon, as on every window, not the window system's stand-in.
+        QVERIFY(!seen.windowIcon.isNull());
+        QCOMPARE(
+            seen.windowIcon.pixmap(32).toImage().convertToFormat(
+                QImage::Format_ARGB32_Premultiplied),
+            QImage(":/icons/program/32.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
         // The answer reached the program.
         if (provoke == "reminder") {

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Screenshots of the real program on a laptop-sized screen under a window manager (openbox):
 # the main window, a rising sign result, and the main window restored from maximised. Into
-# docs/screenshots (or the folder given) as desktop-WxH[-scaled-S]-*.png.
-# Usage: tools/screenshots/desktop.sh [folder] [WxH] [scale]
+# docs/screenshots (or the folder given) as desktop-WxH[-scaled-S][-dark]-*.png; "dark" puts the
+# desktop's dark GTK theme on (qt6-gtk-platformtheme, gnome-themes-extra).
+# Usage: tools/screenshots/desktop.sh [folder] [WxH] [scale] [dark]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 folder=$(readlink -f "${1:-docs/screenshots}")
 size=${2:-1366x768}
 scale=${3:-1}
+theme=${4:-}
 name=desktop-$size
 [ "$scale" = 1 ] || name=$name-scaled-$scale
+[ -z "$theme" ] || name=$name-$theme
 if [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  tools/install-packages.sh imagemagick openbox xdotool
+  tools/install-packages.sh imagemagick openbox xdotool ${theme:+qt6-gtk-platformtheme gnome-themes-extra}
   cmake --build build --target OrbisFreeTessary >/dev/null
   export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" bash -x "$0" "$folder" "$size" "$scale"
+  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" bash -x "$0" "$folder" "$size" "$scale" "$theme"
 fi
+[ "$theme" != dark ] || export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 
 mkdir -p "$folder"
 home=$(mktemp -d)

@@ -1,4 +1,5 @@
-// The desktop's own widget style, with the menu bar's overflow arrow drawn from our picture.
+// The desktop's own widget style, with the design's button faces in their colour, a focus that
+// always shows, and the menu bar's overflow arrow drawn from our picture.
 #pragma once
 
 #include <QProxyStyle>
@@ -10,6 +11,12 @@ class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle();
 
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 

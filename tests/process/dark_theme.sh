@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The real program under the desktop's GTK theme, light and then dark (as Qt follows it on GNOME
+# desktops): every text on the design's colours keeps its contrast (dark_theme.py).
+# Usage: dark_theme.sh PROGRAM   (runs inside its own xvfb-run)
+set -euo pipefail
+source "$(dirname "$0")/require.sh"
+require xvfb-run dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi import
+program=$(readlink -f "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${ORBIS_IN_XVFB:-}" ]; then
+  export ORBIS_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1366x768x24 -noreset" dbus-run-session -- "$0" "$@"
+fi
+
+source "$here/private_home.sh"
+# GTK, loaded for its theme, would put an empty application of the same name on the bus.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=1
+trap end_started EXIT
+start_accessibility_bus || setup_failed "the accessibility bus did not start"
+pids+=($bus)
+for variant in "" :dark; do
+  theme=${variant:+dark}
+  theme=${theme:-light}
+  QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita$variant "$program" 2>"$home/$theme.log" & pid=$!
+  pids+=($pid)
+  /usr/bin/python3 "$here/dark_theme.py" measure "$theme" "$home/$theme.json"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+done
+/usr/bin/python3 "$here/dark_theme.py" compare "$home/light.json" "$home/dark.json"
