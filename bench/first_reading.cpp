@@ -26,8 +26,8 @@ namespace {
 // Returns the milliseconds, or a negative number when nothing was painted.
 double FirstReading(orbis::MainWindow& main)
 {
-    main.OpenReading(orbis::ReadingKind::RisingSign);
-    QWidget* details = main.readingWindow(orbis::ReadingSlot::RisingSignDetails);
+    main.readingWindows().OpenReading(orbis::ReadingKind::RisingSign);
+    QWidget* details = main.readingWindows().readingWindow(orbis::ReadingSlot::RisingSignDetails);
     auto* name = details ? details->findChild<QLineEdit*>(QStringLiteral("txtName")) : nullptr;
     auto* proceed =
         details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
@@ -39,7 +39,7 @@ double FirstReading(orbis::MainWindow& main)
     timer.start();
     name->setText(QStringLiteral("MARY JANE"));
     proceed->click();
-    QWidget* result = main.readingWindow(orbis::ReadingSlot::RisingSignResult);
+    QWidget* result = main.readingWindows().readingWindow(orbis::ReadingSlot::RisingSignResult);
     std::unique_ptr<PaintCounter> counter;
     if (result)
         counter = std::make_unique<PaintCounter>(result);

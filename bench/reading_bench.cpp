@@ -26,8 +26,8 @@ void BM_ProceedToPaintedResult(benchmark::State& state)
     const auto kind = static_cast<orbis::ReadingKind>(state.range(0));
     const orbis::ReadingSlots windows = orbis::SlotsOf(kind);
     for (auto _ : state) {
-        g_main->OpenReading(kind);
-        QWidget* details = g_main->readingWindow(windows.details);
+        g_main->readingWindows().OpenReading(kind);
+        QWidget* details = g_main->readingWindows().readingWindow(windows.details);
         auto* name = details ? details->findChild<QLineEdit*>(QStringLiteral("txtName")) : nullptr;
         auto* proceed =
             details ? details->findChild<QPushButton*>(QStringLiteral("cmdProceed")) : nullptr;
@@ -40,7 +40,7 @@ void BM_ProceedToPaintedResult(benchmark::State& state)
         const auto start = Clock::now();
         name->setText(QStringLiteral("MARY JANE"));
         proceed->click();
-        QWidget* result = g_main->readingWindow(windows.result);
+        QWidget* result = g_main->readingWindows().readingWindow(windows.result);
         std::unique_ptr<PaintCounter> counter;
         if (result)
             counter = std::make_unique<PaintCounter>(result);
@@ -53,7 +53,7 @@ void BM_ProceedToPaintedResult(benchmark::State& state)
         }
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         counter.reset();
-        g_main->unloadReadingWindows();
+        g_main->readingWindows().unloadAll();
         Settle();
     }
 }
@@ -74,7 +74,7 @@ void BM_EmptySubWindowBaseline(benchmark::State& state)
         state.SkipWithError("main window without mdiArea");
         return;
     }
-    g_main->unloadReadingWindows();
+    g_main->readingWindows().unloadAll();
     Settle();
     const QSize size(state.range(0), state.range(1));
     const QString caption = QStringLiteral("Orbis Zodiac Rising Sign");
@@ -112,12 +112,14 @@ int main(int argc, char* argv[])
         return 1;
 
     // Size the baseline after the real result window, measured once here.
-    g_main->OpenReading(orbis::ReadingKind::RisingSign);
-    QWidget* details = g_main->readingWindow(orbis::ReadingSlot::RisingSignDetails);
+    g_main->readingWindows().OpenReading(orbis::ReadingKind::RisingSign);
+    QWidget* details =
+        g_main->readingWindows().readingWindow(orbis::ReadingSlot::RisingSignDetails);
     details->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("MARY"));
     details->findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
-    const QSize resultSize = g_main->readingWindow(orbis::ReadingSlot::RisingSignResult)->size();
-    g_main->unloadReadingWindows();
+    const QSize resultSize =
+        g_main->readingWindows().readingWindow(orbis::ReadingSlot::RisingSignResult)->size();
+    g_main->readingWindows().unloadAll();
     Settle();
     benchmark::RegisterBenchmark("BM_EmptySubWindowBaseline", BM_EmptySubWindowBaseline)
         ->Args({resultSize.width(), resultSize.height()})

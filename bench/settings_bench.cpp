@@ -45,9 +45,9 @@ void BM_CarefulRead(benchmark::State& state)
     orbis::QtPlatform platform;
     for (auto _ : state) {
         Touch(state);
-        const QString value = platform.readSetting(
-            kApplication, QString::fromLatin1(orbis::kSettingsSection),
-            QString::fromLatin1(orbis::kLastReminderKey));
+        const QString value =
+            platform.readSetting(kApplication, QString::fromLatin1(orbis::kSettingsSection),
+                                 QString::fromLatin1(orbis::kLastReminderKey));
         if (value != kStored) {
             state.SkipWithError("the stored value was not read");
             return;

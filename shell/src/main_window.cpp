@@ -10,8 +10,8 @@
 #include "common/ready_drawn.h"
 #include "common/twips.h"
 #include "common/web_pages.h"
-#include "reading_windows.h"
 #include "shell/about_window.h"
+#include "shell/reading_windows.h"
 #include "shell/welcome_panel.h"
 #include "windows/reading_window.h"
 #include "work_area.h"
@@ -219,8 +219,9 @@ QWidget* MainWindow::createWorkArea(QWidget* central)
     readingWindows_ =
         new ReadingWindows(platform_, readings_, picMain_, mdiArea, workArea, screenWidth_);
     connect(readingWindows_, &ReadingWindows::activeChanged, this, &MainWindow::showMenusOf);
-    connect(picMain_, &WelcomePanel::readingChosen, this, &MainWindow::OpenReading);
-    connect(picMain_, &WelcomePanel::welcomeTextClicked, this, &MainWindow::unloadReadingWindows);
+    connect(picMain_, &WelcomePanel::readingChosen, readingWindows_, &ReadingWindows::OpenReading);
+    connect(picMain_, &WelcomePanel::welcomeTextClicked, readingWindows_,
+            &ReadingWindows::unloadAll);
     return workArea;
 }
 
@@ -254,29 +255,26 @@ QSize MainWindow::sizeHint() const
 {
     // Restored from maximised: the strips' controls, placed from the screen's width, all inside,
     // over the design's height.
-    return {stripsWidth(), menuBar()->sizeHint().height() +
-                               TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
-                                             kLayout.welcomeHeight + kLayout.footerHeight)};
+    return stripsSize() + QSize(0, TwipsToPixels(kLayout.welcomeHeight));
 }
 
 QSize MainWindow::minimumSizeHint() const
 {
     // Below this the strips would lose controls; the welcome panel may go entirely. Never more
     // than the smallest screen: on Wayland a minimum the compositor cannot give ends the program.
-    const QSize strips(stripsWidth(),
-                       menuBar()->sizeHint().height() +
-                           TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
-                                         kLayout.footerHeight));
-    return strips.boundedTo(kSmallestScreen);
+    return stripsSize().boundedTo(kSmallestScreen);
 }
 
-int MainWindow::stripsWidth() const
+QSize MainWindow::stripsSize() const
 {
-    // The right edge of the rightmost control: Exit, or on a very narrow screen the option strip;
-    // and a pixel more, which a scale such as 125 % may round away.
-    return TwipsToPixels(qMax(screenWidth_ - kLayout.exitRightMargin,
-                              (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
-           1;
+    // Wide to the right edge of the rightmost control: Exit, or on a very narrow screen the
+    // option strip; and a pixel more, which a scale such as 125 % may round away.
+    const int width = TwipsToPixels(qMax(screenWidth_ - kLayout.exitRightMargin,
+                                         (screenWidth_ + kLayout.buttonContainer.width) / 2)) +
+                      1;
+    return {width, menuBar()->sizeHint().height() +
+                       TwipsToPixels(kLayout.bannerStripHeight + kLayout.buttonStripHeight +
+                                     kLayout.footerHeight)};
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -307,27 +305,7 @@ void MainWindow::placeFromScreenWidth()
 
 void MainWindow::cmdSelectOption_Click(int index)
 {
-    OpenReading(static_cast<ReadingKind>(index));
-}
-
-void MainWindow::unloadReadingWindows()
-{
-    readingWindows_->unloadAll();
-}
-
-void MainWindow::OpenReading(ReadingKind kind)
-{
-    readingWindows_->OpenReading(kind);
-}
-
-QWidget* MainWindow::readingWindow(ReadingSlot slot) const
-{
-    return readingWindows_->readingWindow(slot);
-}
-
-bool MainWindow::isWelcomeVisible() const
-{
-    return readingWindows_->isWelcomeVisible();
+    readingWindows_->OpenReading(static_cast<ReadingKind>(index));
 }
 
 void MainWindow::mnuAbout_Click()
@@ -349,7 +327,7 @@ void MainWindow::showMenusOf(const ReadingWindow* reading)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // No question and nothing saved: the children go first, then the program ends.
-    unloadReadingWindows();
+    readingWindows_->unloadAll();
     event->accept();
     readingWindows_->end();
     emit ended();

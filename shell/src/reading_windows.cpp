@@ -1,5 +1,5 @@
 // The reading windows inside the main window.
-#include "reading_windows.h"
+#include "shell/reading_windows.h"
 
 #include "common/twips.h"
 #include "shell/about_window.h"

@@ -44,18 +44,18 @@ ReadingState& ReadingFixture::readings() const
 
 QWidget* ReadingFixture::open(ReadingKind kind)
 {
-    main()->OpenReading(kind);
+    main()->readingWindows().OpenReading(kind);
     return details(kind);
 }
 
 QWidget* ReadingFixture::details(ReadingKind kind) const
 {
-    return main()->readingWindow(SlotsOf(kind).details);
+    return main()->readingWindows().readingWindow(SlotsOf(kind).details);
 }
 
 QWidget* ReadingFixture::result(ReadingKind kind) const
 {
-    return main()->readingWindow(SlotsOf(kind).result);
+    return main()->readingWindows().readingWindow(SlotsOf(kind).result);
 }
 
 QWidget* ReadingFixture::read(ReadingKind kind, const BirthEntry& entry)

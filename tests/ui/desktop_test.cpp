@@ -314,7 +314,7 @@ private slots:
         else
             QTest::mouseClick(result->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         FlushDeletes();
-        QVERIFY(!main_->readingWindow(ReadingSlot::RisingSignResult));
+        QVERIFY(!main_->readingWindows().readingWindow(ReadingSlot::RisingSignResult));
         QCOMPARE(menuBarNames().last(), moneyItem);
         QCOMPARE(exitShortcut(), moneyItem == "mkmoney" ? altE : QKeySequence());
         for (const QAction* action : main_->menuBar()->actions())
@@ -326,21 +326,21 @@ private slots:
         QWidget* result = risingSignResult();
         QVERIFY(result);
         press(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-        QTRY_VERIFY(!main_->readingWindow(ReadingSlot::RisingSignResult));
+        QTRY_VERIFY(!main_->readingWindows().readingWindow(ReadingSlot::RisingSignResult));
         press(main_, Qt::Key_E, Qt::AltModifier);
         QTRY_COMPARE(fixture_->endRequests, 1);
     }
 
     void altEInABirthDetailsWindowClosesOnlyIt()
     {
-        main_->OpenReading(ReadingKind::Midheaven);
-        QWidget* details = main_->readingWindow(ReadingSlot::MidheavenDetails);
+        main_->readingWindows().OpenReading(ReadingKind::Midheaven);
+        QWidget* details = main_->readingWindows().readingWindow(ReadingSlot::MidheavenDetails);
         QVERIFY(details);
         press(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-        QTRY_VERIFY(!main_->readingWindow(ReadingSlot::MidheavenDetails));
+        QTRY_VERIFY(!main_->readingWindows().readingWindow(ReadingSlot::MidheavenDetails));
         // A second press, while the first was still being answered, used to end everything.
         QTest::qWait(300);
-        QVERIFY(main_->isWelcomeVisible());
+        QVERIFY(main_->readingWindows().isWelcomeVisible());
         QCOMPARE(fixture_->endRequests, 0);
     }
 

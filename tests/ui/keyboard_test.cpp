@@ -112,24 +112,24 @@ private slots:
 
         // The access key of the Proceed button; a button pressed by its key clicks a moment later.
         press(proceedKey, Qt::AltModifier);
-        QTRY_VERIFY2(main->readingWindow(ReadingSlot(resultSlot)),
+        QTRY_VERIFY2(main->readingWindows().readingWindow(ReadingSlot(resultSlot)),
                      "the access key did not proceed");
-        QWidget* result = main->readingWindow(ReadingSlot(resultSlot));
+        QWidget* result = main->readingWindows().readingWindow(ReadingSlot(resultSlot));
         QCOMPARE(result->findChild<QLabel*>(signLabel)->text(), sign);
 
         // Back by its access key; the entries are as typed.
         press(Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(!main->readingWindow(ReadingSlot(resultSlot)));
+        QTRY_VERIFY(!main->readingWindows().readingWindow(ReadingSlot(resultSlot)));
         FlushDeletes();
         QCOMPARE(main->findChild<QLineEdit*>("txtName")->text(), QString("ANN"));
         QCOMPARE(main->findChild<QComboBox*>("cmbYear")->currentText(), QString("2050"));
 
         // Enter proceeds again; Escape closes the result, bringing the welcome panel back.
         press(Qt::Key_Return);
-        QVERIFY(main->readingWindow(ReadingSlot(resultSlot)));
+        QVERIFY(main->readingWindows().readingWindow(ReadingSlot(resultSlot)));
         press(Qt::Key_Escape);
-        QVERIFY(!main->readingWindow(ReadingSlot(resultSlot)));
-        QVERIFY(main->isWelcomeVisible());
+        QVERIFY(!main->readingWindows().readingWindow(ReadingSlot(resultSlot)));
+        QVERIFY(main->readingWindows().isWelcomeVisible());
     }
 
     // Tab goes round every control of the window in the order it is seen, Shift+Tab the other
@@ -368,7 +368,7 @@ private slots:
         MainWindow* main = fixture.main();
         SelectOption(main, option)->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
-        QWidget* details = main->readingWindow(ReadingSlot(slot));
+        QWidget* details = main->readingWindows().readingWindow(ReadingSlot(slot));
         QVERIFY(details);
         QVERIFY(details->findChild<QPushButton*>("cmdProceed")->isDefault());
         QVERIFY(!details->findChild<QPushButton*>("cmdExit")->isDefault());

@@ -74,7 +74,7 @@ private slots:
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->objectName(), QString("frmMDI"));
         QCOMPARE(main->windowTitle(), ProgramCaption());
-        QVERIFY(main->isWelcomeVisible());
+        QVERIFY(main->readingWindows().isWelcomeVisible());
     }
 
     void optionButtons_data()
@@ -108,7 +108,7 @@ private slots:
         QWidget* opened = visibleReadingWindow(main);
         QVERIFY(opened);
         QCOMPARE(opened->objectName(), window);
-        QVERIFY(!main->isWelcomeVisible());
+        QVERIFY(!main->readingWindows().isWelcomeVisible());
 
         // Pressed again: one window, freshly opened.
         QLineEdit* name = opened->findChild<QLineEdit*>("txtName");
@@ -137,18 +137,18 @@ private slots:
         QLabel* label = caption(main, index);
         QVERIFY(label);
         // A result left open hides its birth-details window; any caption click unloads both.
-        main->OpenReading(ReadingKind::Midheaven);
+        main->readingWindows().OpenReading(ReadingKind::Midheaven);
         main->findChild<QWidget*>("picMain")->show();
         QTest::mouseClick(label, Qt::LeftButton);
         FlushDeletes();
         if (window.isEmpty()) {
             QVERIFY(main->findChildren<QMdiSubWindow*>().isEmpty());
-            QVERIFY(main->isWelcomeVisible());
+            QVERIFY(main->readingWindows().isWelcomeVisible());
             QVERIFY(fixture_->platform.opened.isEmpty());
         } else {
             QCOMPARE(main->findChildren<QMdiSubWindow*>().size(), 1);
             QCOMPARE(visibleReadingWindow(main)->objectName(), window);
-            QVERIFY(!main->isWelcomeVisible());
+            QVERIFY(!main->readingWindows().isWelcomeVisible());
         }
     }
 
@@ -198,7 +198,7 @@ private slots:
         main->resize(screenPixels - 400, 500);
         QCOMPARE(caption(main, 5)->pos(), before);
 
-        main->OpenReading(ReadingKind::RisingSign);
+        main->readingWindows().OpenReading(ReadingKind::RisingSign);
         auto* frame = main->findChild<QMdiSubWindow*>();
         QCOMPARE(frame->y(), 0);
         QVERIFY(qAbs(frame->x() - TwipsToPixels((w - frame->width() * 15.0) / 2)) <= 1);
@@ -238,7 +238,7 @@ private slots:
         expectInside(main->findChild<QWidget*>("cmdMdiExit"));
         expectInside(main->findChild<QWidget*>("Label7"));
 
-        main->OpenReading(ReadingKind::Midheaven);
+        main->readingWindows().OpenReading(ReadingKind::Midheaven);
         auto* frame = main->findChild<QMdiSubWindow*>();
         QVERIFY(frame->x() >= 0);
         QVERIFY(frame->x() + frame->width() <= main->width());
@@ -247,20 +247,20 @@ private slots:
     void readingWindowsBringTheWelcomePanelBackWhenTheyUnload()
     {
         MainWindow* main = start();
-        main->OpenReading(ReadingKind::Descendant);
-        QVERIFY(!main->isWelcomeVisible());
+        main->readingWindows().OpenReading(ReadingKind::Descendant);
+        QVERIFY(!main->readingWindows().isWelcomeVisible());
         visibleReadingWindow(main)->parentWidget()->close();
-        QVERIFY(main->isWelcomeVisible());
+        QVERIFY(main->readingWindows().isWelcomeVisible());
     }
 
     void closingTheMainWindowEndsTheProgramWithReadingsOpen()
     {
         MainWindow* main = start();
-        main->OpenReading(ReadingKind::RisingSign);
+        main->readingWindows().OpenReading(ReadingKind::RisingSign);
         auto* name = main->findChild<QLineEdit*>("txtName");
         QTest::keyClicks(name, "ann");
         QTest::mouseClick(main->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
-        QVERIFY(main->readingWindow(ReadingSlot::RisingSignResult));
+        QVERIFY(main->readingWindows().readingWindow(ReadingSlot::RisingSignResult));
         const int messages = fixture_->platform.messages.size();
         QTest::mouseClick(main->findChild<QPushButton*>("cmdMdiExit"), Qt::LeftButton);
         FlushDeletes();
@@ -288,10 +288,10 @@ private slots:
         MainWindow* main = fixture_->main();
         connect(main, &MainWindow::ended, qApp, &QCoreApplication::quit);
         if (withReading) {
-            main->OpenReading(ReadingKind::Descendant);
+            main->readingWindows().OpenReading(ReadingKind::Descendant);
             QTest::keyClicks(main->findChild<QLineEdit*>("txtName"), "ann");
             QTest::mouseClick(main->findChild<QPushButton*>("cmdProceed"), Qt::LeftButton);
-            QVERIFY(main->readingWindow(ReadingSlot::DescendantResult));
+            QVERIFY(main->readingWindows().readingWindow(ReadingSlot::DescendantResult));
         }
         QTimer::singleShot(0, main, [main, how] {
             if (how == "button") {

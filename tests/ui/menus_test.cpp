@@ -220,12 +220,12 @@ private slots:
         result->findChild<QAction*>("mnuExit")->trigger();
         FlushDeletes();
         QVERIFY(main_->isVisible());
-        QVERIFY(main_->isWelcomeVisible());
-        QVERIFY(!main_->readingWindow(ReadingSlot::DescendantResult));
+        QVERIFY(main_->readingWindows().isWelcomeVisible());
+        QVERIFY(!main_->readingWindows().readingWindow(ReadingSlot::DescendantResult));
         QWidget* details = windowOf("details");
         details->findChild<QAction*>("mnuExit")->trigger();
         FlushDeletes();
-        QVERIFY(!main_->readingWindow(ReadingSlot::DescendantDetails));
+        QVERIFY(!main_->readingWindows().readingWindow(ReadingSlot::DescendantDetails));
         QVERIFY(main_->isVisible());
         main_->findChild<QAction*>("mnuExit")->trigger();
         QVERIFY(!main_->isVisible());
@@ -236,9 +236,9 @@ private slots:
         QWidget* result = windowOf("result");
         result->findChild<QAction*>("mnuFileBack")->trigger();
         FlushDeletes();
-        QVERIFY(!main_->readingWindow(ReadingSlot::DescendantResult));
-        QVERIFY(main_->readingWindow(ReadingSlot::DescendantDetails)->isVisible());
-        QVERIFY(!main_->isWelcomeVisible());
+        QVERIFY(!main_->readingWindows().readingWindow(ReadingSlot::DescendantResult));
+        QVERIFY(main_->readingWindows().readingWindow(ReadingSlot::DescendantDetails)->isVisible());
+        QVERIFY(!main_->readingWindows().isWelcomeVisible());
     }
 
     // A button and its menu item are one command: the button triggers the item, once.

@@ -129,7 +129,7 @@ class ReadingWindowsTest : public QObject {
     {
         return main_->findChild<T*>(name);
     }
-    QWidget* result(ReadingSlot slot) const { return main_->readingWindow(slot); }
+    QWidget* result(ReadingSlot slot) const { return main_->readingWindows().readingWindow(slot); }
     QString typed(QWidget* window, const QString& text, int key = 0)
     {
         auto* name = window->findChild<QLineEdit*>("txtName");
@@ -535,7 +535,7 @@ private slots:
         QTest::keyClick(exit, Qt::Key_Return);
         FlushDeletes();
         QVERIFY(main_->findChildren<QMdiSubWindow*>().isEmpty());
-        QVERIFY(main_->isWelcomeVisible());
+        QVERIFY(main_->readingWindows().isWelcomeVisible());
         QVERIFY(fixture_->platform.messages.isEmpty());
     }
 
@@ -598,7 +598,7 @@ private slots:
         QWidget* shown = result(slot);
         QVERIFY(shown && shown->isVisible());
         QVERIFY(!window->parentWidget()->isVisible());
-        QVERIFY(!main_->isWelcomeVisible());
+        QVERIFY(!main_->readingWindows().isWelcomeVisible());
         const char* signLabel = kind == ReadingKind::RisingSign  ? "lblYourRisingSign"
                                 : kind == ReadingKind::Midheaven ? "lblYourMidheavenSign"
                                                                  : "lblYourDescendantSign";
@@ -658,7 +658,7 @@ private slots:
         FlushDeletes();
         QVERIFY(!result(slot));
         QVERIFY(window->parentWidget()->isVisible());
-        QVERIFY(!main_->isWelcomeVisible());
+        QVERIFY(!main_->readingWindows().isWelcomeVisible());
         QCOMPARE(window->findChild<QLineEdit*>("txtName")->text(), QString("ANN LEE"));
         QCOMPARE(window->findChild<QComboBox*>("cmbTime")->currentText(), band);
         QCOMPARE(window->findChild<QComboBox*>("cmbDate")->currentIndex(), day - 1);
@@ -670,7 +670,7 @@ private slots:
         FlushDeletes();
         QVERIFY(!result(slot));
         QVERIFY(!window->parentWidget()->isVisible());
-        QVERIFY(main_->isWelcomeVisible());
+        QVERIFY(main_->readingWindows().isWelcomeVisible());
     }
 
     void risingResultShowsTheRisingSignsProfileNotTheSunSigns()
@@ -735,10 +735,10 @@ private slots:
         Enter(window, {"D", 5, 5, 1970, "2pm-4pm"});
         Proceed(window);
         QVERIFY(result(ReadingSlot::MidheavenResult));
-        main_->OpenReading(ReadingKind::Midheaven);
+        main_->readingWindows().OpenReading(ReadingKind::Midheaven);
         FlushDeletes();
         QCOMPARE(main_->findChildren<QMdiSubWindow*>().size(), 1);
-        QWidget* fresh = main_->readingWindow(ReadingSlot::MidheavenDetails);
+        QWidget* fresh = main_->readingWindows().readingWindow(ReadingSlot::MidheavenDetails);
         QVERIFY(fresh && fresh->isVisible());
         QCOMPARE(fresh->findChild<QLineEdit*>("txtName")->text(), QString());
         QCOMPARE(fresh->findChild<QComboBox*>("cmbTime")->currentIndex(), 0);

@@ -78,10 +78,10 @@ int main(int argc, char* argv[])
     SaveReadings(fixture, folder);
 
     // The Help menu of the main window's family and of the birth-details windows'.
-    main->unloadReadingWindows();
+    main->readingWindows().unloadAll();
     QApplication::processEvents();
     SaveHelpMenu(main, folder, QStringLiteral("help-menu-main"));
-    main->OpenReading(ReadingKind::RisingSign);
+    main->readingWindows().OpenReading(ReadingKind::RisingSign);
     QApplication::processEvents();
     SaveHelpMenu(main, folder, QStringLiteral("help-menu-details"));
 

@@ -1,7 +1,7 @@
 // frmMDI: the main window with its strips, welcome panel and the reading windows inside.
 #pragma once
 
-#include "windows/reading_host.h"
+#include "shell/reading_windows.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -15,7 +15,6 @@ namespace orbis {
 class HelpCommands;
 class LinkLabel;
 class ReadingWindow;
-class ReadingWindows;
 class WelcomePanel;
 
 class MainWindow final : public QMainWindow {
@@ -24,15 +23,8 @@ public:
     MainWindow(Platform& platform, ReadingState& readings);
     ~MainWindow() override;
 
-    // Unloads every reading window, then opens the birth-details window of `kind`.
-    void OpenReading(ReadingKind kind);
-    // Unloads the six reading windows in their fixed order.
-    void unloadReadingWindows();
-
-    // For tests and benchmarks: what is on screen.
-    bool isWelcomeVisible() const;
-    // The live window of a slot, or null.
-    QWidget* readingWindow(ReadingSlot slot) const;
+    // The reading windows inside, which OpenReading opens.
+    ReadingWindows& readingWindows() const { return *readingWindows_; }
 
     // Restored from maximised: the strips whole and the design's height. Smaller, the strips
     // lose controls.
@@ -62,8 +54,8 @@ private:
     QWidget* createFooter(QWidget* central);
     void createMenus();
     void placeFromScreenWidth();
-    // How wide the strips' controls reach, in pixels, placed from the screen's width.
-    int stripsWidth() const;
+    // The strips with all their controls, placed from the screen's width, and the menu bar.
+    QSize stripsSize() const;
 
     Platform& platform_;
     ReadingState& readings_;
