@@ -28,7 +28,7 @@ archive() { # uri, suites, components: is this a Debian release's own main archi
 
 # One-line format: deb [options] uri suite [component...]
 from_list() {
-  local line type uri suite components
+  local line uri suite components
   while read -r line || [ -n "$line" ]; do
     line=${line%%#*}
     [[ $line =~ ^deb[[:space:]] ]] || continue
@@ -62,7 +62,7 @@ from_sources() {
       continue
     fi
     [[ $line =~ ^[[:space:]]*$ ]] || continue # the rest of a field spread over lines
-    if [[ " $types " == *" deb "* && $enabled != no ]]; then
+    if [[ " $types " == *" deb "* && ! $enabled =~ ^(no|false|0)$ ]]; then
       for uri in $uris; do
         if archive "$uri" "$suites" "$components"; then
           echo "${uri%/}"
