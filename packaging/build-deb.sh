@@ -11,13 +11,16 @@ for tool in cmake ninja cpack dpkg-buildflags dpkg-shlibdeps; do
   fi
 done
 
-# Debian's usual hardening; CMake reads no CPPFLAGS, so they go with the compiler flags.
+# Debian's usual hardening; CMake reads no CPPFLAGS, so they go with the compiler flags. The
+# linker's go to every kind of binary, so that any library the package installs is hardened as
+# the program is.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_TESTS=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" >/dev/null
 cmake --build "$build" -j2
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)

@@ -5,7 +5,7 @@
 # Usage: tools/setup.sh [--test] [--package] [--no-build] [build-dir] [extra cmake arguments...]
 #   --test      also what the whole test suite needs: Xvfb, a window manager, a Wayland
 #               compositor, the accessibility bus, the desktop file checkers, Google Benchmark
-#   --package   also what packaging/build-deb.sh needs
+#   --package   also what packaging/build-deb.sh needs, and lintian to check what it makes
 #   --no-build  install only
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +25,7 @@ test_packages=(
   # The desktop's GTK theme, light and dark, and screen grabs to measure it by.
   qt6-gtk-platformtheme gnome-themes-extra imagemagick
 )
-package_packages=(dpkg-dev file)
+package_packages=(dpkg-dev file lintian)
 
 build=1
 while [[ ${1:-} == --* ]]; do

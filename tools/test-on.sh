@@ -6,9 +6,12 @@
 #              (network-bound: it can run beside a build)
 #   --suite    the README's test command, tools/test.sh, inside the release
 #   --package  the release's .deb, built in that release (on this machine when it runs that
-#              release), installed with apt-get into a clean system of the release and started
-#              there under Xvfb with a reading at scale 2 (tests/process/installed_package.sh)
+#              release) and checked there by lintian (any error or warning fails), installed
+#              with apt-get into a clean system of the release and started there under Xvfb
+#              with a reading at scale 2 (tests/process/installed_package.sh)
 # RELEASE is a Debian code name: bookworm (12), trixie (13), sid (unstable).
+# The minimal systems come from the Debian mirror this machine's apt uses (tools/debian-mirror.sh;
+# ORBIS_DEBIAN_MIRROR overrides it).
 # Systems are kept in $ORBIS_CHROOTS (default /var/tmp/orbis-chroots) and reused by later runs;
 # packages and the screenshot of the installed program land in build-releases/RELEASE/.
 set -euo pipefail
@@ -32,19 +35,24 @@ base=$chroots/$release-base # as debootstrap left it, for clean installs
 work=$chroots/$release      # with the build packages, reused between runs
 out=$source/build-releases/$release
 mkdir -p "$chroots" "$out"
-mirror=http://deb.debian.org/debian
 
 say() { echo "== $release: $*"; }
 
 make_base() {
   [ -e "$base/.complete" ] && return
   tools/install-packages.sh debootstrap
+  local mirror
+  mirror=$(tools/debian-mirror.sh)
   rm -rf "$base"
-  say "debootstrap --variant=minbase"
+  say "debootstrap --variant=minbase from $mirror"
   debootstrap --variant=minbase "$release" "$base" "$mirror" >"$chroots/$release-debootstrap.log" 2>&1 ||
     { tail -n 20 "$chroots/$release-debootstrap.log"; exit 1; }
-  # Unstable's index may be past its Valid-Until date on a mirror snapshot.
-  echo 'Acquire::Check-Valid-Until "false";' >"$base/etc/apt/apt.conf.d/80orbis-valid-until"
+  # Unstable's index may be past its Valid-Until date on a mirror snapshot; the releases keep the
+  # check.
+  case $release in
+    sid | unstable)
+      echo 'Acquire::Check-Valid-Until "false";' >"$base/etc/apt/apt.conf.d/80orbis-valid-until" ;;
+  esac
   touch "$base/.complete"
 }
 
@@ -120,13 +128,18 @@ if [ -n "$suite" ] || { [ -n "$package" ] && ! this_release; }; then
     run_in "$work" 'cd /src && tools/setup.sh --package --no-build && packaging/build-deb.sh' | tail -n 1
     rm -f "$out"/*.deb
     cp "$work"/src/build-deb/*.deb "$out/"
+    say "lintian, in the release"
+    run_in "$work" 'cd /src && packaging/check-deb.sh build-deb/*.deb' | tee "$out/lintian.txt"
   fi
   leave
 elif [ -n "$package" ]; then
   say "packaging/build-deb.sh on this machine"
   tools/setup.sh --package --no-build
   rm -f "$out"/*.deb
-  cp "$(packaging/build-deb.sh | tail -n 1)" "$out/"
+  built=$(packaging/build-deb.sh | tail -n 1)
+  cp "$built" "$out/"
+  say "lintian, on this machine"
+  packaging/check-deb.sh "$built" | tee "$out/lintian.txt"
 fi
 
 if [ -n "$package" ]; then

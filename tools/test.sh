@@ -4,4 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh --test build -DORBIS_BUILD_BENCH=ON
-ctest --test-dir build --output-on-failure --timeout 300 -j2
+ctest --test-dir build --output-on-failure --no-tests=error --timeout 300 -j2
