@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$(pwd)
-build=${BUILD:-/tmp/bench-build}
+build=${BUILD:-$source_dir/build-bench}
 runs=${RUNS:-20}
 repetitions=${REPETITIONS:-10}
 
@@ -12,8 +12,7 @@ packages=(cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins 
           fonts-dejavu-core fontconfig xvfb xauth time jq)
 tools/install-packages.sh "${packages[@]}"
 
-cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_BENCH=ON \
-  -DORBIS_BUILD_TESTS=OFF >/dev/null
+cmake --preset bench -B "$build" >/dev/null
 cmake --build "$build" -j2 --target engine_bench reading_bench settings_bench first_reading bare_qt_window bare_text_window first_paint_probe >/dev/null
 
 results="$build/bench-results"

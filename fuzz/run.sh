@@ -12,8 +12,7 @@ build=${BUILD:-$source_dir/build-fuzz}
 tools/install-packages.sh clang
 tools/install-packages.sh "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 
-CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORBIS_FUZZ=ON -DORBIS_BUILD_TESTS=OFF -DORBIS_BUILD_UI=ON >/dev/null
+cmake --preset fuzz -B "$build" >/dev/null
 # Everything, so that the program and its libraries compile with clang too; then each target.
 cmake --build "$build" -j2 >/dev/null
 targets=()

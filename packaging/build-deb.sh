@@ -18,10 +18,9 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBIS_BUILD_TESTS=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+cmake --preset package -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" >/dev/null
-cmake --build "$build" -j2
+cmake --build --preset package -j2
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 packages=("$PWD/$build"/*.deb)

@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and running need (only those missing), then builds.
 # The same names serve Debian 12, 13 and unstable; "a|b" takes the first the release offers, and
 # "name?" only where the release has it (tools/install-packages.sh).
-# Usage: tools/setup.sh [--test] [--package] [--no-build] [build-dir] [extra cmake arguments...]
+# Usage: tools/setup.sh [--test] [--package] [--no-build] [preset] [extra cmake arguments...]
+#   preset      one of CMakePresets.json (default: "default", which builds into build/)
 #   --test      also what the whole test suite needs: Xvfb, a window manager, a Wayland
 #               compositor, the accessibility bus, the desktop file checkers, Google Benchmark
 #   --package   also what packaging/build-deb.sh needs, and lintian to check what it makes
@@ -40,7 +41,7 @@ done
 tools/install-packages.sh "${packages[@]}"
 [ -n "$build" ] || exit 0
 
-dir=${1:-build}
+preset=${1:-default}
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$dir"
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset"

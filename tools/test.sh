@@ -3,5 +3,5 @@
 # runs every test (headless: no display is needed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh --test build -DORBIS_BUILD_BENCH=ON
-ctest --test-dir build --output-on-failure --no-tests=error --timeout 300 -j2
+tools/setup.sh --test test
+ctest --preset test
