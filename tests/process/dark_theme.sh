@@ -6,13 +6,12 @@ set -euo pipefail
 source "$(dirname "$0")/harness.sh"
 require python:pyatspi import
 program=$(readlink -f "$1")
-here=$(cd "$(dirname "$0")" && pwd)
 run_under --screen 1366x768 --session -- "$@"
 private_home
 
-# GTK, loaded for its theme, would put an empty application of the same name on the bus.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=1
 start_accessibility_bus
+# GTK, loaded for its theme, would put an empty application of the same name on the bus.
+export NO_AT_BRIDGE=1
 for variant in "" :dark; do
   theme=${variant:+dark}
   theme=${theme:-light}

@@ -11,7 +11,6 @@ size=$1
 program=$(readlink -f "$2")
 scale=${3:-1}
 input=${4:-}
-here=$(cd "$(dirname "$0")" && pwd)
 # Xvfb for input only, with a margin beside weston's window where the pointer starts: weston
 # follows the X pointer only once it has entered its window.
 screen=""
@@ -20,7 +19,6 @@ run_under --screen "$screen" --session -- "$@"
 private_home
 
 [ -n "$input" ] || unset DISPLAY
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 
 # A socket of its own in the private runtime folder: other sessions may run a compositor too.
 socket=orbis-$$

@@ -8,11 +8,8 @@ require python:pyatspi openbox xdotool xprop xwininfo xclip
 size=$1
 program=$(readlink -f "$2")
 scale=${3:-1}
-here=$(cd "$(dirname "$0")" && pwd)
 run_under --screen "$size" --session -- "$@"
 private_home
-
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 
 # Openbox runs its start-up command once it manages windows; a window mapped before then is lost.
 openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)

@@ -2,9 +2,11 @@
 # as the build made it, the tools a test needs, the screen and session it runs in, a private home,
 # and whatever it started ended when it exits.
 
+# The folder of the process tests' scripts and checks.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # identity.sh, made by every build (tests/process/identity.sh.in): the test's ORBIS_IDENTITY,
 # else the one beside these scripts, where tools/test-on.sh puts it.
-identity=${ORBIS_IDENTITY:-$(dirname "${BASH_SOURCE[0]}")/identity.sh}
+identity=${ORBIS_IDENTITY:-$here/identity.sh}
 [ -r "$identity" ] || { echo "FAIL: no $identity (the build makes it)"; exit 1; }
 source "$identity"
 
@@ -28,29 +30,19 @@ require() { # commands, absolute paths, or python:MODULE for Debian's /usr/bin/p
 # Runs the calling script again, once, inside what it needs: an Xvfb screen of WIDTHxHEIGHT ("":
 # none), a D-Bus session bus of its own, or both. Returns in the second run.
 run_under() { # [--screen WIDTHxHEIGHT] [--session] -- the script's arguments
-  local screen="" session=""
-  while [ "$1" != -- ]; do
-    case $1 in
-      --screen) screen=$2; shift 2 ;;
-      --session) session=1; shift ;;
-      *) fail "run_under: unknown option $1" ;;
-    esac
-  done
-  shift
   first_run || return 0
   export ORBIS_UNDER=1
+  local screen="" session=""
+  [ "$1" != --screen ] || { screen=$2; shift 2; }
+  [ "$1" != --session ] || { session=1; shift; }
+  [ "$1" = -- ] || fail "run_under: unknown option $1"
+  shift
+  require ${screen:+xvfb-run} ${session:+dbus-run-session}
   local command=("$0" "$@")
-  if [ -n "$session" ]; then
-    require dbus-run-session
-    command=(dbus-run-session -- "${command[@]}")
-  fi
-  if [ -n "$screen" ]; then
-    require xvfb-run
-    command=(xvfb-run -a -s "-screen 0 ${screen}x24 -noreset" "${command[@]}")
-  fi
+  [ -z "$session" ] || command=(dbus-run-session -- "${command[@]}")
+  [ -z "$screen" ] || command=(xvfb-run -a -s "-screen 0 ${screen}x24 -noreset" "${command[@]}")
   exec "${command[@]}"
 }
-
 # Before run_under: for what has to come before the screen and the session.
 first_run() { [ -z "${ORBIS_UNDER:-}" ]; }
 
@@ -94,9 +86,10 @@ windows_titled() {
 }
 
 # The accessibility bus, started and waited for until it holds its name on the session bus: a
-# program started before then would not find it.
+# program started before then would not find it. Programs started after it use it.
 start_accessibility_bus() {
   require /usr/libexec/at-spi-bus-launcher dbus-send
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
   /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
   wait_for 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' 10 ||

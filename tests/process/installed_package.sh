@@ -6,7 +6,6 @@
 set -euo pipefail
 source "$(dirname "$0")/harness.sh"
 out=$(readlink -f "$1")
-here=$(cd "$(dirname "$0")" && pwd)
 
 if first_run; then
   fields=$(dpkg-query -W -f='Depends: ${Depends}\nRecommends: ${Recommends}\n' orbis-tessary)
@@ -18,7 +17,7 @@ fi
 run_under --screen 3840x2160 --session -- "$@"
 private_home
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0 QT_SCALE_FACTOR=2
+export QT_SCALE_FACTOR=2
 at_end 'cat "$home/program.log"'
 start_accessibility_bus
 "$ORBIS_EXECUTABLE" 2>"$home/program.log" & pids+=($!)

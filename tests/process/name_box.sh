@@ -10,13 +10,10 @@ require python:pyatspi
 desktop=$1
 program=$(readlink -f "$2")
 drag_source=$(readlink -f "$3")
-here=$(cd "$(dirname "$0")" && pwd)
 screen=""
 if [ "$desktop" = x11 ]; then require xdotool openbox; screen=1280x1024; else require weston; fi
 run_under --screen "$screen" --session -- "$@"
 private_home
-
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 
 if [ "$desktop" = x11 ]; then
   # Openbox runs its start-up command once it manages windows; a window mapped earlier is lost.
