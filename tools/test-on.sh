@@ -148,8 +148,11 @@ if [ -n "$package" ]; then
   rm -rf "$clean"
   cp -a "$base" "$clean"
   mkdir -p "$clean/check"
-  cp "$deb" tests/process/installed_package.sh tests/process/installed_package.py \
-    tests/process/private_home.sh \
+  # The identity the package was built with, from the folder it was built in.
+  package_build=build-deb
+  if [ -n "$suite" ] || ! this_release; then package_build=$work/src/build-deb; fi
+  cp "$deb" "$package_build/identity.sh" tests/process/installed_package.sh \
+    tests/process/installed_package.py tests/process/harness.sh \
     tests/process/desktop.py "$clean/check/"
   enter "$clean"
   say "apt-get install ./$(basename "$deb") in a clean system, then a reading at scale 2"

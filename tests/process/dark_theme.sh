@@ -3,22 +3,15 @@
 # desktops): every text on the design's colours keeps its contrast (dark_theme.py).
 # Usage: dark_theme.sh PROGRAM   (runs inside its own xvfb-run)
 set -euo pipefail
-source "$(dirname "$0")/require.sh"
-require xvfb-run dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi import
+source "$(dirname "$0")/harness.sh"
+require python:pyatspi import
 program=$(readlink -f "$1")
-here=$(cd "$(dirname "$0")" && pwd)
+run_under --screen 1366x768 --session -- "$@"
+private_home
 
-if [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1366x768x24 -noreset" dbus-run-session -- "$0" "$@"
-fi
-
-source "$here/private_home.sh"
+start_accessibility_bus
 # GTK, loaded for its theme, would put an empty application of the same name on the bus.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=1
-trap end_started EXIT
-start_accessibility_bus || setup_failed "the accessibility bus did not start"
-pids+=($bus)
+export NO_AT_BRIDGE=1
 for variant in "" :dark; do
   theme=${variant:+dark}
   theme=${theme:-light}

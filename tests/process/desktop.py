@@ -4,14 +4,16 @@
 # Finders wait a while and give None rather than end the run, so one missing window costs its
 # own checks and the rest still report.
 import os
+import re
 import time
 
 import pyatspi
 from gi.repository import Atspi
 
-PROGRAM = "OrbisFreeTessary"
-MAIN_CAPTION = "Orbis Tessary v1.20"
-MESSAGE_CAPTION = "Orbis Tessary"
+# The program's identity as the build made it (identity.sh, exported by harness.sh).
+PROGRAM = os.environ["ORBIS_EXECUTABLE"]
+MAIN_CAPTION = os.environ["ORBIS_CAPTION"]
+MESSAGE_CAPTION = os.environ["ORBIS_TITLE"]
 
 # Roles by their constants: their names change between AT-SPI releases ("push button" became
 # "button" in 2.56).
@@ -23,6 +25,11 @@ COMBO_BOX = pyatspi.ROLE_COMBO_BOX
 MENU_BAR = pyatspi.ROLE_MENU_BAR
 MENU_ITEM = pyatspi.ROLE_MENU_ITEM
 IMAGE = pyatspi.ROLE_IMAGE
+
+
+def exact_title(title):
+    """An xdotool search pattern that matches this window title and no other."""
+    return "^" + re.sub(r"[][\\.*+?(){}|^$]", r"\\\g<0>", title) + "$"
 
 
 def showing(node):

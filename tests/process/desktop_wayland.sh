@@ -4,30 +4,21 @@
 # Xvfb, whose mouse and keyboard the test drives with xdotool; the program sees Wayland alone.
 # Usage: desktop_wayland.sh WIDTHxHEIGHT PROGRAM [SCALE] [input]
 set -euo pipefail
-source "$(dirname "$0")/require.sh"
-require weston dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi
-[ -z "${4:-}" ] || require xvfb-run xdotool
+source "$(dirname "$0")/harness.sh"
+require weston python:pyatspi
+[ -z "${4:-}" ] || require xdotool
 size=$1
 program=$(readlink -f "$2")
 scale=${3:-1}
 input=${4:-}
-here=$(cd "$(dirname "$0")" && pwd)
+# Xvfb for input only, with a margin beside weston's window where the pointer starts: weston
+# follows the X pointer only once it has entered its window.
+screen=""
+[ -z "$input" ] || screen=$((${size%x*} + 16))x$((${size#*x} + 16))
+run_under --screen "$screen" --session -- "$@"
+private_home
 
-if [ -n "$input" ] && [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  export ORBIS_IN_XVFB=1
-  # A margin beside weston's window, where the pointer starts: weston follows the X pointer only
-  # once it has entered its window.
-  exec xvfb-run -a -s "-screen 0 $((${size%x*} + 16))x$((${size#*x} + 16))x24 -noreset" "$0" "$@"
-fi
-if [ -z "${ORBIS_IN_SESSION:-}" ]; then
-  export ORBIS_IN_SESSION=1
-  exec dbus-run-session -- "$0" "$@"
-fi
-
-source "$here/private_home.sh"
 [ -n "$input" ] || unset DISPLAY
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-trap end_started EXIT
 
 # A socket of its own in the private runtime folder: other sessions may run a compositor too.
 socket=orbis-$$
@@ -37,8 +28,7 @@ weston --backend=$backend --width="${size%x*}" --height="${size#*x}" \
        --socket="$socket" --idle-time=0 >"$home/weston.log" 2>&1 & pids+=($!)
 wait_for '[ -S "$XDG_RUNTIME_DIR/$socket" ]' 10 ||
   setup_failed "weston did not start: $(cat "$home/weston.log")"
-start_accessibility_bus || setup_failed "the accessibility bus did not start"
-pids+=($bus)
+start_accessibility_bus
 # Wayland only: nothing may fall back to an X server.
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket QT_SCALE_FACTOR=$scale "$program" &
 pid=$!; pids+=($pid)

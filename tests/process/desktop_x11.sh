@@ -3,27 +3,18 @@
 # read by desktop_x11.py.
 # Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM [SCALE]   (runs inside its own xvfb-run)
 set -euo pipefail
-source "$(dirname "$0")/require.sh"
-require xvfb-run dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher python:pyatspi openbox xdotool xprop xwininfo xclip
+source "$(dirname "$0")/harness.sh"
+require python:pyatspi openbox xdotool xprop xwininfo xclip
 size=$1
 program=$(readlink -f "$2")
 scale=${3:-1}
-here=$(cd "$(dirname "$0")" && pwd)
-
-if [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" dbus-run-session -- "$0" "$@"
-fi
-
-source "$here/private_home.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-trap end_started EXIT
+run_under --screen "$size" --session -- "$@"
+private_home
 
 # Openbox runs its start-up command once it manages windows; a window mapped before then is lost.
 openbox --startup "touch $home/wm-ready" >"$home/openbox.log" 2>&1 & pids+=($!)
 wait_for '[ -e "$home/wm-ready" ]' 10 ||
   setup_failed "openbox did not take the screen: $(cat "$home/openbox.log")"
-start_accessibility_bus || setup_failed "the accessibility bus did not start"
-pids+=($bus)
+start_accessibility_bus
 QT_SCALE_FACTOR=$scale "$program" & pid=$!; pids+=($pid)
 /usr/bin/python3 "$here/desktop_x11.py" "$pid" "${size%x*}" "${size#*x}" "$scale"

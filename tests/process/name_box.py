@@ -14,7 +14,8 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import MAIN_CAPTION, Checks, extents, find_app, poll, press, showing, walk
+from desktop import (MAIN_CAPTION, Checks, exact_title, extents, find_app, poll, press, showing,
+                     walk)
 
 x11, drag_source = sys.argv[1] == "x11", sys.argv[2]
 checks = Checks()
@@ -66,7 +67,7 @@ def answer_refusal(what):
 
 
 def main_window_id():
-    found = run("xdotool", "search", "--onlyvisible", "--name", r"^Orbis Tessary v1\.20$").split()
+    found = run("xdotool", "search", "--onlyvisible", "--name", exact_title(MAIN_CAPTION)).split()
     return found[0] if found else None
 
 

@@ -5,25 +5,15 @@
 # it must meet the name filter. Checked by name_box.py.
 # Usage: name_box.sh x11|wayland PROGRAM DRAG_SOURCE   (runs inside its own session)
 set -euo pipefail
+source "$(dirname "$0")/harness.sh"
+require python:pyatspi
 desktop=$1
 program=$(readlink -f "$2")
 drag_source=$(readlink -f "$3")
-here=$(cd "$(dirname "$0")" && pwd)
-
-if [ -z "${ORBIS_IN_SESSION:-}" ]; then
-  source "$here/require.sh"
-  require dbus-run-session /usr/libexec/at-spi-bus-launcher python:pyatspi
-  if [ "$desktop" = x11 ]; then require xvfb-run xdotool openbox; else require weston; fi
-  export ORBIS_IN_SESSION=1
-  if [ "$desktop" = x11 ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$@"
-  fi
-  exec dbus-run-session -- "$0" "$@"
-fi
-
-source "$here/private_home.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-trap end_started EXIT
+screen=""
+if [ "$desktop" = x11 ]; then require xdotool openbox; screen=1280x1024; else require weston; fi
+run_under --screen "$screen" --session -- "$@"
+private_home
 
 if [ "$desktop" = x11 ]; then
   # Openbox runs its start-up command once it manages windows; a window mapped earlier is lost.
@@ -39,7 +29,6 @@ else
   wait_for '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' 10 ||
     fail "weston did not start: $(cat "$home/weston.log")"
 fi
-/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
-sleep 0.5
+start_accessibility_bus
 "$program" & pids+=($!)
 /usr/bin/python3 "$here/name_box.py" "$desktop" "$drag_source"

@@ -3,30 +3,24 @@
 # that cannot be used neither stops nor slows the program, and a full disk loses no stored date.
 # Usage: settings.sh PROGRAM   (runs inside its own xvfb-run; as root, for mount and mknod)
 set -euo pipefail
-source "$(dirname "$0")/require.sh"
-require xvfb-run xdotool mount umount mountpoint mknod mkfifo truncate stat cmp dd
+source "$(dirname "$0")/harness.sh"
+require xdotool mount umount mountpoint mknod mkfifo truncate stat cmp dd
 program=$(readlink -f "$1")
+run_under --screen 1280x1024 -- "$@"
+private_home
 
-if [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
-fi
-
-source "$(dirname "$0")/private_home.sh"
-mkdir -p "$XDG_CONFIG_HOME/Selvane"
-settings=$XDG_CONFIG_HOME/Selvane/OrbisFreeTessary.conf
+folder=$XDG_CONFIG_HOME/$ORBIS_ORGANISATION
+mkdir -p "$folder"
+settings_name=$ORBIS_EXECUTABLE.conf
+settings=$folder/$settings_name
 pid=""
 disk=$home/disk
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-  mountpoint -q "$disk" && umount "$disk"
-  chmod -R u+w "$home" 2>/dev/null
-  rm -rf "$home"
-}
-trap cleanup EXIT
+at_end '[ -z "$pid" ] || { kill -9 "$pid"; wait "$pid"; } 2>/dev/null' # before the disk goes
+at_end 'mountpoint -q "$disk" && umount "$disk"'
+at_end 'chmod -R u+w "$home" 2>/dev/null'
 
-main_window() { xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | head -n 1; }
-question() { xdotool search --onlyvisible --name '^Orbis Tessary$' 2>/dev/null | head -n 1; }
+main_window() { windows_titled "$ORBIS_CAPTION" | head -n 1; }
+question() { windows_titled "$ORBIS_TITLE" | head -n 1; }
 stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""; }
 milliseconds() { echo $(($(date +%s%N) / 1000000)); }
 # Starts the program; `took` is how long its main window took to come, in milliseconds.
@@ -83,13 +77,13 @@ grep -q "^Duration=$(date +%Y-%m-%d)T" "$settings" || fail "an unreadable value 
 passed=$((passed + 1)); echo ok
 
 echo "# a settings folder nobody may write to"
-rm -f "$settings"; chmod a-w "$XDG_CONFIG_HOME/Selvane"
+rm -f "$settings"; chmod a-w "$folder"
 "$program" & pid=$!
 wait_for '[ -n "$(main_window)" ]' 20 || fail "no main window with a read-only settings folder"
 stop
 passed=$((passed + 1)); echo ok
 
-chmod u+w "$XDG_CONFIG_HOME/Selvane"
+chmod u+w "$folder"
 
 # What follows mounts a small disk, makes a device node and hands a file to another user.
 [ "$(id -u)" -eq 0 ] || fail "the rest needs root: $passed passed before it"
@@ -99,22 +93,22 @@ mkdir "$disk"
 mount -t tmpfs -o size=256k,mode=700 tmpfs "$disk"
 for free in 0 4 8 12 16 24; do
   export HOME=$disk XDG_CONFIG_HOME=$disk/config
-  mkdir -p "$XDG_CONFIG_HOME/Selvane"
-  due_date > "$disk/config/Selvane/OrbisFreeTessary.conf"
-  cp "$disk/config/Selvane/OrbisFreeTessary.conf" "$home/stored.conf"
+  mkdir -p "$XDG_CONFIG_HOME/$ORBIS_ORGANISATION"
+  kept=$XDG_CONFIG_HOME/$ORBIS_ORGANISATION/$settings_name
+  due_date > "$kept"
+  cp "$kept" "$home/stored.conf"
   dd if=/dev/zero of="$disk/filler" bs=1k 2>/dev/null || true
   truncate -s "-${free}k" "$disk/filler"
   "$program" & pid=$!
   answer_no "$free KiB free"
   stop
-  kept=$disk/config/Selvane/OrbisFreeTessary.conf
   if ! cmp -s "$kept" "$home/stored.conf"; then
     renewed "$kept" ||
       fail "$free KiB free: the settings file is neither kept nor renewed: '$(cat "$kept")'"
   fi
   echo "  $free KiB free: $(cmp -s "$kept" "$home/stored.conf" && echo kept || echo renewed)"
-  left=$(ls -A "$disk/config/Selvane")
-  [ "$left" = OrbisFreeTessary.conf ] || fail "$free KiB free: left beside the settings: $left"
+  left=$(ls -A "$XDG_CONFIG_HOME/$ORBIS_ORGANISATION")
+  [ "$left" = "$settings_name" ] || fail "$free KiB free: left beside the settings: $left"
   rm -rf "${disk:?}"/* "$disk"/.[!.]*
 done
 export HOME=$home XDG_CONFIG_HOME=$home/config
@@ -139,8 +133,8 @@ victim=$home/victim
 printf 'root:x:0:0:root:/root:/bin/bash\n' > "$victim"
 cp "$victim" "$home/victim.before"
 users=$home/users
-for plant in "a link to root's file:$users/config/Selvane/OrbisFreeTessary.conf:$victim" \
-             "a folder link to nowhere:$users/config/Selvane:$home/nowhere/made"; do
+for plant in "a link to root's file:$users/config/$ORBIS_ORGANISATION/$settings_name:$victim" \
+             "a folder link to nowhere:$users/config/$ORBIS_ORGANISATION:$home/nowhere/made"; do
   what=${plant%%:*} rest=${plant#*:}
   link=${rest%%:*} target=${rest#*:}
   rm -rf "$users"; mkdir -p "$(dirname "$link")"

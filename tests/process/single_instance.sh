@@ -3,21 +3,14 @@
 # and of copies started at the same instant exactly one runs.
 # Usage: single_instance.sh PROGRAM   (runs inside its own xvfb-run)
 set -euo pipefail
-source "$(dirname "$0")/require.sh"
-require xvfb-run xdotool
+source "$(dirname "$0")/harness.sh"
+require xdotool
 program=$(readlink -f "$1")
+run_under --screen 1280x1024 -- "$@"
+private_home
 
-if [ -z "${ORBIS_IN_XVFB:-}" ]; then
-  export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
-fi
-
-source "$(dirname "$0")/private_home.sh"
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$home"; }
-trap cleanup EXIT
-
-main_windows() { xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | wc -l; }
-refusals() { xdotool search --onlyvisible --name '^Orbis Tessary$' 2>/dev/null || true; }
+main_windows() { windows_titled "$ORBIS_CAPTION" | wc -l; }
+refusals() { windows_titled "$ORBIS_TITLE"; }
 alive() { kill -0 "$1" 2>/dev/null; }
 running() { # how many of the given processes run
   local count=0 p
@@ -74,7 +67,7 @@ running=$(running "${starters[@]}")
 # The survivor takes input: File, Exit by keys ends it cleanly.
 survivor=""
 for p in "${starters[@]}"; do alive "$p" && survivor=$p; done
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' | head -n 1)"
+xdotool windowfocus --sync "$(windows_titled "$ORBIS_CAPTION" | head -n 1)"
 xdotool key --clearmodifiers alt+f
 sleep 0.3
 xdotool key --clearmodifiers x

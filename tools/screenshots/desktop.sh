@@ -6,6 +6,8 @@
 # Usage: tools/screenshots/desktop.sh [folder] [WxH] [scale] [dark]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+export ORBIS_IDENTITY=$PWD/build/identity.sh
+source tests/process/harness.sh
 folder=$(readlink -f "${1:-docs/screenshots}")
 size=${2:-1366x768}
 scale=${3:-1}
@@ -13,35 +15,28 @@ theme=${4:-}
 name=desktop-$size
 [ "$scale" = 1 ] || name=$name-scaled-$scale
 [ -z "$theme" ] || name=$name-$theme
-if [ -z "${ORBIS_IN_XVFB:-}" ]; then
+if first_run; then
   tools/install-packages.sh imagemagick openbox xdotool ${theme:+qt6-gtk-platformtheme gnome-themes-extra}
-  cmake --build build --target OrbisFreeTessary >/dev/null
-  export ORBIS_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" bash -x "$0" "$folder" "$size" "$scale" "$theme"
+  cmake --build build --target "$ORBIS_EXECUTABLE" >/dev/null
 fi
+run_under --screen "$size" -- "$folder" "$size" "$scale" "$theme"
+set -x
+private_home
 [ "$theme" != dark ] || export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 
 mkdir -p "$folder"
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
 # Openbox runs its start-up command once it manages windows; a window mapped before then is lost.
-openbox --startup "touch $home/wm-ready" & wm=$!
-trap 'kill $wm ${program:-} 2>/dev/null; rm -rf "$home"' EXIT
-for _ in $(seq 50); do [ -e "$home/wm-ready" ] && break; sleep 0.1; done
+openbox --startup "touch $home/wm-ready" & pids+=($!)
+wait_for '[ -e "$home/wm-ready" ]' 5 || true
 
-QT_SCALE_FACTOR=$scale build/OrbisFreeTessary 2>"$home/program.log" & program=$!
+QT_SCALE_FACTOR=$scale "build/$ORBIS_EXECUTABLE" 2>"$home/program.log" & pids+=($!)
 # The main window counts as up once openbox has framed it.
 window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Orbis Tessary v1\.20$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && break
-  sleep 0.1
-done
+wait_for 'window=$(windows_titled "$ORBIS_CAPTION" | head -n 1)
+  [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =' 10 || true
 [ -n "$window" ] || { cat "$home/program.log"; exit 1; }
 # Openbox answers activation only once it has set up its root properties.
-for _ in $(seq 50); do xdotool windowactivate --sync "$window" 2>/dev/null && break; sleep 0.1; done
+wait_for 'xdotool windowactivate --sync "$window" 2>/dev/null' 5 || true
 sleep 0.5
 import -window root "$folder/$name-main-window.png"
 
