@@ -83,11 +83,18 @@ versions() { # what the release builds with, for the record
 
 # The sources as they stand (committed or not, build folders left out), over the last copy so
 # that its build folders are reused.
+# Only files whose contents changed are copied, and they are stamped with the time of copying: a
+# file kept with its own older time (another branch's, say) would look older than the build it
+# replaces, and the build would go on with what it had.
 copy_sources() {
-  mkdir -p "$work/src"
-  find "$work/src" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
+  local staging
+  tools/install-packages.sh rsync
+  staging=$(mktemp -d)
   git -C "$source" ls-files -z --cached --others --exclude-standard |
-    (cd "$source" && xargs -0 tar --no-recursion -cf - --) | tar -C "$work/src" -xf -
+    (cd "$source" && xargs -0 tar --no-recursion -cf - --) | tar -C "$staging" -xf -
+  mkdir -p "$work/src"
+  rsync -rlc --delete --exclude='/build*' "$staging/" "$work/src/"
+  rm -rf "$staging"
 }
 
 this_release() { [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$release" ]; }
