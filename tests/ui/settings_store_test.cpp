@@ -1,5 +1,6 @@
 // The settings store on a real file system: whatever lies at the settings path, a start neither
 // waits for it nor loses it.
+#include "common/program_identity.h"
 #include "common/qt_platform.h"
 
 #include <QCryptographicHash>
@@ -101,12 +102,13 @@ private slots:
         QDir(config).removeRecursively();
         QDir(home_.filePath("elsewhere")).removeRecursively();
         QDir(home_.filePath("tmp")).removeRecursively();
-        QVERIFY(QDir().mkpath(config + "/Selvane"));
+        const QString folder = config + "/" + identity::kOrganisation;
+        QVERIFY(QDir().mkpath(folder));
         QVERIFY(QDir().mkpath(home_.filePath("elsewhere")));
         QVERIFY(QDir().mkpath(home_.filePath("tmp")));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         qputenv("TMPDIR", QFile::encodeName(home_.filePath("tmp")));
-        path_ = config + "/Selvane/" + QtPlatform().applicationName() + ".conf";
+        path_ = folder + "/" + QtPlatform().applicationName() + ".conf";
     }
 
     void readAndWrite_data()
