@@ -205,7 +205,8 @@ private slots:
             write(path_, SettingsText(kStored));
             const QString folder = QFileInfo(path_).absolutePath() + "/";
             const QString name = QFileInfo(path_).fileName();
-            const QString scratch = home_.filePath("tmp/" + qApp->applicationName() + "-Ab12Cd");
+            const QString scratch =
+                home_.filePath("tmp/" + QCoreApplication::applicationName() + "-Ab12Cd");
             for (const QString& left : {folder + name + ".Xy12Zz", folder + "." + name + ".Qw34Er",
                                         scratch + "/settings.conf"}) {
                 write(left, "left behind");
