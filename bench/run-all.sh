@@ -108,7 +108,7 @@ echo "| Start-up, main() to first paint | $probe_inner_ms ms | $bare_inner_ms ms
 echo "| Start-up, peak RSS | $probe_rss_mib MiB | $bare_rss_mib MiB | the same bare program | $(ratio "$probe_rss_mib" "$bare_rss_mib") |"
 echo "| Start-up reference: a menu bar and one line of text, launch to first paint | $text_probe_paint_ms ms | $text_bare_paint_ms ms | the same bare program (its own alternating runs) | $(ratio "$text_probe_paint_ms" "$text_bare_paint_ms") |"
 echo "| Start-up reference: a menu bar and one line of text, peak RSS | $text_probe_rss_mib MiB | $text_bare_rss_mib MiB | the same bare program | $(ratio "$text_probe_rss_mib" "$text_bare_rss_mib") |"
-echo "| Start-up's settings read (checked, read whole, parsed from a private copy) | $(fmt "$careful_read" 1) µs | $(fmt "$qsettings_read" 1) µs | QSettings reading the same file directly | $(ratio "$careful_read" "$qsettings_read") |"
+echo "| Start-up's settings read (checked, read whole, parsed from memory) | $(fmt "$careful_read" 1) µs | $(fmt "$qsettings_read" 1) µs | QSettings reading the same file directly | $(ratio "$careful_read" "$qsettings_read") |"
 for kind in "2 Zodiac Rising Sign" "1 Midheaven Astrology" "0 Descendant Astrology"; do
   reading=$(median_of "$results/reading.json" "BM_ProceedToPaintedResult/kind:${kind%% *}/manual_time" ms)
   echo "| Proceed to painted result, ${kind#* } | $(fmt "$reading" 2) ms | $(fmt "$empty" 2) ms | empty QWidget ($empty_size) as a QMdiSubWindow, painted | $(ratio "$reading" "$empty") |"

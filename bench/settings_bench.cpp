@@ -1,5 +1,5 @@
-// The start-up's settings read: the careful store (checked, read whole, parsed from a private
-// copy) beside QSettings reading the same file directly.
+// The start-up's settings read: the careful store (checked, read whole through descriptors,
+// parsed from memory) beside QSettings reading the same file directly.
 #include "common/program_identity.h"
 #include "common/qt_platform.h"
 #include "shell/update_reminder.h"

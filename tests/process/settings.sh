@@ -153,6 +153,18 @@ done
 rm -rf "$users" "$victim" "$home/victim.before" "$home/planted"
 passed=$((passed + 1)); echo ok
 
+echo "# a start as root with another user's home and runtime folder makes nothing there"
+users=$home/users
+mkdir -p "$users/runtime"
+chown -R 65534:65534 "$users"
+HOME=$users XDG_CONFIG_HOME="" XDG_CACHE_HOME="" XDG_RUNTIME_DIR=$users/runtime "$program" & pid=$!
+wait_for '[ -n "$(main_window)" ]' 20 || fail "no main window with another user's home"
+[ -z "$(question)" ] || fail "the question was asked with another user's home"
+stop
+[ "$(find "$users" -mindepth 1)" = "$users/runtime" ] || fail "made $(find "$users" -mindepth 2)"
+rm -rf "$users"
+passed=$((passed + 1)); echo ok
+
 echo "# a link to a regular file is followed, read and renewed"
 elsewhere=$home/elsewhere.conf
 due_date > "$elsewhere"

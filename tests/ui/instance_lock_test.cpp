@@ -1,11 +1,11 @@
-// The instance lock on a real file system: only a live copy's lock refuses a start.
+// The instance lock on a real file system: only a running copy's lock refuses a start, whatever
+// a lock file says.
 #include "common/qt_platform.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,8 +19,10 @@ class InstanceLockTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir home_;
+    QString runtime_;
 
-    static QString lockPath() { return QtPlatform::lockFilePath(QtPlatform().applicationName()); }
+    static QString lockName() { return QtPlatform().applicationName() + ".lock"; }
+    QString lockPath() const { return runtime_ + "/" + lockName(); }
     // What a copy writes into its lock: process id, program, host name, then the host id.
     static QByteArray lockText(qint64 pid, const QByteArray& host, const QByteArray& hostId = {})
     {
@@ -39,13 +41,14 @@ private slots:
     void init()
     {
         QVERIFY(home_.isValid());
-        const QString runtime = home_.path() + "/runtime";
-        QDir(runtime).removeRecursively();
-        QVERIFY(QDir().mkpath(runtime));
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+        runtime_ = home_.path() + "/runtime";
+        for (const char* made : {"/runtime", "/cache", "/user"})
+            QDir(home_.path() + made).removeRecursively();
+        QVERIFY(QDir().mkpath(runtime_));
+        QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", runtime_.toLocal8Bit());
         qputenv("XDG_CACHE_HOME", (home_.path() + "/cache").toLocal8Bit());
-        qputenv("TMPDIR", home_.path().toLocal8Bit());
     }
 
     void startsOrRefuses_data()
@@ -54,43 +57,51 @@ private slots:
         QTest::addColumn<QByteArray>("contents"); // of a lock file left in place
         QTest::addColumn<int>("ageDays");
         QTest::addColumn<bool>("starts");
-        QTest::addColumn<bool>("holdsLock");
+        QTest::addColumn<QString>("heldIn"); // the folder of the lock this start holds, if any
         const QByteArray ourHost = QSysInfo::machineHostName().toUtf8();
         const QByteArray ourId = QSysInfo::machineUniqueId();
         const QByteArray otherId = "0123456789abcdef0123456789abcdef";
         // Process ids stop short of 2^22 on Linux.
         const qint64 dead = 4194304;
         const qint64 live = QCoreApplication::applicationPid();
-        QTest::newRow("no lock") << "free" << QByteArray() << 0 << true << true;
-        QTest::newRow("held by a live copy") << "live" << QByteArray() << 0 << false << false;
+        const QString runtime = "runtime";
+        QTest::newRow("no lock") << "free" << QByteArray() << 0 << true << runtime;
+        QTest::newRow("held by a live copy") << "live" << QByteArray() << 0 << false << "";
+        // What a lock file says is never believed: only the kernel's lock counts.
         QTest::newRow("left by a dead copy")
-            << "written" << lockText(dead, ourHost) << 0 << true << true;
+            << "written" << lockText(dead, ourHost) << 0 << true << runtime;
         QTest::newRow("cut short, names no process")
-            << "written" << QByteArray() << 0 << true << true;
+            << "written" << QByteArray() << 0 << true << runtime;
         QTest::newRow("another machine's, a dead process, 400 days old")
-            << "written" << lockText(dead, "elsewhere", otherId) << 400 << true << true;
+            << "written" << lockText(dead, "elsewhere", otherId) << 400 << true << runtime;
         QTest::newRow("another machine's, a process alive here")
-            << "written" << lockText(live, ourHost, otherId) << 0 << true << true;
+            << "written" << lockText(live, ourHost, otherId) << 0 << true << runtime;
         QTest::newRow("another host name, no host id, a process alive here")
-            << "written" << lockText(live, "elsewhere") << 0 << true << true;
-        QTest::newRow("this machine's id under another host name, a live copy")
-            << "written" << lockText(live, "elsewhere", ourId) << 0 << ourId.isEmpty()
-            << ourId.isEmpty();
-        // What no copy makes is cleared where it is the user's, and never waited on.
-        QTest::newRow("lock path is an empty folder")
-            << "folder" << QByteArray() << 0 << true << true;
+            << "written" << lockText(live, "elsewhere") << 0 << true << runtime;
+        QTest::newRow("forged: this machine's id and a live process")
+            << "written" << lockText(live, ourHost, ourId) << 0 << true << runtime;
+        // What no copy makes is left as it is, and the cache folder serves instead.
+        QTest::newRow("lock path is an empty folder") << "folder" << QByteArray() << 0 << true
+                                                      << "cache";
         QTest::newRow("lock path is a folder with something in it")
-            << "full folder" << QByteArray() << 0 << true << false;
-        QTest::newRow("a pipe at the lock path") << "fifo" << QByteArray() << 0 << true << true;
+            << "full folder" << QByteArray() << 0 << true << "cache";
+        QTest::newRow("a pipe at the lock path") << "fifo" << QByteArray() << 0 << true << runtime;
         QTest::newRow("a link to nothing at the lock path")
-            << "dangling" << QByteArray() << 0 << true << true;
+            << "dangling" << QByteArray() << 0 << true << "cache";
         QTest::newRow("another user's pipe at the lock path")
-            << "foreign fifo" << QByteArray() << 0 << true << false;
+            << "foreign fifo" << QByteArray() << 0 << true << runtime;
         // Never a shared folder such as /tmp: the user's cache folder stands in.
-        QTest::newRow("no runtime folder") << "no runtime" << QByteArray() << 0 << true << true;
+        QTest::newRow("no runtime folder") << "no runtime" << QByteArray() << 0 << true << "cache";
+        QTest::newRow("a runtime folder that is not there, never made")
+            << "missing runtime" << QByteArray() << 0 << true << "cache";
         QTest::newRow("a runtime folder others may write to")
-            << "shared runtime" << QByteArray() << 0 << true << true;
-        QTest::newRow("no usable folder for it") << "nowhere" << QByteArray() << 0 << true << false;
+            << "shared runtime" << QByteArray() << 0 << true << "cache";
+        QTest::newRow("another user's runtime folder")
+            << "foreign runtime" << QByteArray() << 0 << true << "cache";
+        // As root with a user's home and runtime folder, nothing is made there and no lock held.
+        QTest::newRow("root with another user's home") << "foreign home" << QByteArray() << 0
+                                                       << true << "";
+        QTest::newRow("no usable folder for it") << "nowhere" << QByteArray() << 0 << true << "";
     }
     void startsOrRefuses()
     {
@@ -98,21 +109,31 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(int, ageDays);
         QFETCH(bool, starts);
-        QFETCH(bool, holdsLock);
+        QFETCH(QString, heldIn);
+        const QByteArray path = QFile::encodeName(lockPath());
+        const QString user = home_.path() + "/user";
         if (state == "no runtime") {
             qunsetenv("XDG_RUNTIME_DIR");
+        } else if (state == "missing runtime") {
+            QVERIFY(QDir(runtime_).removeRecursively());
         } else if (state == "shared runtime") {
-            QVERIFY(QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
-                                          QFile::Permissions(0x7777)));
+            QVERIFY(QFile::setPermissions(runtime_, QFile::Permissions(0x7777)));
+        } else if (state == "foreign runtime" || state == "foreign home") {
+            // Only root can give a file away.
+            QCOMPARE(::chown(QFile::encodeName(runtime_).constData(), 65534, 65534), 0);
+            if (state == "foreign home") {
+                QVERIFY(QDir().mkpath(user));
+                QCOMPARE(::chown(QFile::encodeName(user).constData(), 65534, 65534), 0);
+                qputenv("HOME", QFile::encodeName(user));
+                qunsetenv("XDG_CACHE_HOME");
+            }
         } else if (state == "nowhere") {
             qputenv("XDG_RUNTIME_DIR", "/dev/null/runtime");
             qputenv("XDG_CACHE_HOME", "/dev/null/cache");
-            qputenv("TMPDIR", "/dev/null/tmp");
         }
-        const QByteArray path = QFile::encodeName(lockPath());
-        QLockFile other(lockPath());
+        QtPlatform other;
         if (state == "live") {
-            QVERIFY(other.tryLock(0));
+            QVERIFY(other.tryLockInstance());
         } else if (state == "written") {
             write(lockPath(), contents);
             QFile file(lockPath());
@@ -123,26 +144,27 @@ private slots:
             QVERIFY(QDir().mkpath(lockPath() + (state == "full folder" ? "/inside" : "")));
         } else if (state == "fifo" || state == "foreign fifo") {
             QCOMPARE(::mkfifo(path.constData(), 0600), 0);
-            // Only root can give a file away.
             if (state == "foreign fifo")
                 QCOMPARE(::lchown(path.constData(), 65534, 65534), 0);
         } else if (state == "dangling") {
             QVERIFY(QFile::link(home_.path() + "/nothing", lockPath()));
-        } else if (state == "no runtime" || state == "shared runtime") {
-            QVERIFY(lockPath().startsWith(home_.path() + "/cache/"));
         }
 
         QtPlatform platform;
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(platform.tryLockInstance(), starts);
-        // At most the second a copy that has only just made its lock is given to fill it in.
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        // The lock is where it belongs, and nothing is made through a link or in a foreign home.
+        QCOMPARE(QFileInfo::exists(home_.path() + "/cache/" + lockName()), heldIn == "cache");
+        QVERIFY(!QFileInfo::exists(home_.path() + "/nothing"));
+        QCOMPARE(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
         if (state == "nowhere")
             return;
         // While this copy holds the lock, the next start is refused.
         QtPlatform next;
-        QCOMPARE(next.tryLockInstance(), starts && !holdsLock);
+        QCOMPARE(next.tryLockInstance(), starts && heldIn.isEmpty());
     }
 };
 

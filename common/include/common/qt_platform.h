@@ -1,12 +1,14 @@
-// The platform seam on Qt: QMessageBox, QDesktopServices, QSettings, QLockFile, QScreen.
+// The platform seam on Qt: QMessageBox, QDesktopServices, QScreen, the settings file and the
+// instance lock.
 #pragma once
 
 #include "common/platform.h"
 
-#include <QLockFile>
 #include <memory>
 
 namespace orbis {
+
+class InstanceLock;
 
 class QtPlatform final : public Platform {
 public:
@@ -26,12 +28,8 @@ public:
     double screenWidthTwips() override;
     QString applicationName() override;
 
-    // Where the instance lock lives for `application`: in a folder private to the user, the
-    // runtime folder where there is one; empty when there is no such folder.
-    static QString lockFilePath(const QString& application);
-
 private:
-    std::unique_ptr<QLockFile> instanceLock_;
+    std::unique_ptr<InstanceLock> instanceLock_;
 };
 
 } // namespace orbis
