@@ -42,37 +42,29 @@ std::optional<QVariantMap> Parse(const QByteArray& contents)
     return values;
 }
 
-// `text` with `key` of `section` set to `value`, every other line as it was.
+// `text` with `key` of `section` set to `value`, every other line as it was. The dates this program
+// writes need no quotes; a value that would read back otherwise is refused by the caller's check.
 QByteArray WithValue(const QByteArray& text, const QString& section, const QString& key,
                      const QString& value)
 {
     const QByteArray header = '[' + section.toUtf8() + ']';
-    const QByteArray name = key.toUtf8();
+    const QByteArray line = key.toUtf8() + '=' + value.toUtf8();
     QByteArrayList lines;
-    qsizetype at = -1; // just below the section's header
     bool inSection = false;
-    for (const QByteArray& line : text.split('\n')) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.startsWith('['))
-            inSection = trimmed == header;
-        else if (inSection && trimmed.left(trimmed.indexOf('=')).trimmed() == name)
-            continue;
-        lines.append(line);
-        if (inSection && at < 0)
-            at = lines.size();
+    bool placed = false;
+    for (const QByteArray& old : text.split('\n')) {
+        const QByteArray trimmed = old.trimmed();
+        inSection = trimmed.startsWith('[') ? trimmed == header : inSection;
+        if (!inSection || trimmed.left(trimmed.indexOf('=')).trimmed() != key.toUtf8())
+            lines.append(old);
+        if (trimmed == header) {
+            lines.append(line);
+            placed = true;
+        }
     }
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    if (at < 0) {
-        if (!lines.isEmpty())
-            lines.append(QByteArray());
-        lines.append(header);
-        at = lines.size();
-    }
-    // The dates this program writes need no quotes; any value that would read back otherwise is
-    // refused by the caller's check.
-    lines.insert(at, name + '=' + value.toUtf8());
-    return lines.join('\n') + '\n';
+    if (!placed)
+        lines << QByteArray() << header << line;
+    return lines.join('\n').trimmed() + '\n';
 }
 
 } // namespace
