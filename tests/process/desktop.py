@@ -238,6 +238,15 @@ def reading_buttons_and_exit(main):
             and n.name in names and showing(n)]
 
 
+def expect_restored_strips(checks, main, frame):
+    """Restored from maximised, the three reading buttons and Exit are shown inside the window."""
+    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
+    for button in buttons:
+        box = extents(button)
+        checks.expect(inside(box, frame), f"restored: {button.name!r} {box} lies inside the window {frame}")
+    checks.expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+
+
 def alive(pid):
     try:
         os.kill(pid, 0)

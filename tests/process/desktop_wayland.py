@@ -12,9 +12,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (BUTTON, FRAME, LABEL, TEXT, MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe,
-                     expect_sign_in_work_area, extents, find, find_app, gone, inside,
-                     menu_bar_items, poll, press, reading_buttons_and_exit, result_values,
-                     rising_result, strip_control)
+                     expect_restored_strips, expect_sign_in_work_area, extents, find, find_app, gone,
+                     inside, menu_bar_items, poll, press, result_values, rising_result,
+                     strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
 scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
@@ -44,11 +44,7 @@ def restore_from_maximised(main):
     if not after:
         return
     expect(alive(pid), "the program runs on after the restore")
-    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
-    for button in buttons:
-        box = extents(button)
-        expect(inside(box, after), f"restored: {button.name!r} {box} lies inside the window {after}")
-    expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+    expect_restored_strips(checks, main, after)
 
 checks = Checks()
 expect = checks.expect

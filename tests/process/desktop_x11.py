@@ -11,9 +11,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, TEXT, MAIN_CAPTION, MESSAGE_CAPTION, STRIP_CONTROLS, Checks,
-                     alive, describe, expect_sign_in_work_area, extents, find, find_app,
-                     find_labelled, focused, gone, help_menu_open, inside, menu_bar_items, poll,
-                     press, reading_buttons_and_exit, result_values, rising_result, strip_control)
+                     alive, describe, expect_restored_strips, expect_sign_in_work_area, extents,
+                     find, find_app, find_labelled, focused, gone, help_menu_open, inside,
+                     menu_bar_items, poll, press, result_values, rising_result, strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
 scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
@@ -127,12 +127,7 @@ def restore_from_maximised():
     if not after:
         return
     expect(inside(after, screen), f"the restored window {after} lies on the screen")
-    frame = extents(main)
-    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
-    for button in buttons:
-        box = extents(button)
-        expect(inside(box, frame), f"restored: {button.name!r} {box} lies inside the window {frame}")
-    expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+    expect_restored_strips(checks, main, extents(main))
 
 
 app = find_app()
