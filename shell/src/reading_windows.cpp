@@ -16,7 +16,7 @@ namespace orbis {
 
 ReadingWindows::ReadingWindows(Platform& platform, ReadingState& readings, QWidget* welcome,
                                QMdiArea* area, WorkArea* workArea, double screenWidth)
-    : QObject(area), platform_(platform), readings_(readings), welcome_(welcome), area_(area),
+    : platform_(platform), readings_(readings), welcome_(welcome), area_(area),
       workArea_(workArea), screenWidth_(screenWidth)
 {
     connect(area_, &QMdiArea::subWindowActivated, this, &ReadingWindows::follow);
@@ -24,17 +24,13 @@ ReadingWindows::ReadingWindows(Platform& platform, ReadingState& readings, QWidg
 
 ReadingWindows::~ReadingWindows()
 {
-    end();
-    // The reading windows go first, while everything they call back into still stands.
-    for (QPointer<QMdiSubWindow>& frame : frames_)
-        delete frame;
-}
-
-void ReadingWindows::end()
-{
-    // The focus moves as widgets go, and must not call back into a window half taken down.
+    // The program's one end. Nothing is followed or shown any more: the focus moves as widgets go,
+    // and must not call back into a window half taken down. Then the reading windows go, while
+    // everything they call back into still stands.
     ending_ = true;
     workArea_->stopFollowingFocus();
+    for (QPointer<QMdiSubWindow>& frame : frames_)
+        delete frame;
 }
 
 void ReadingWindows::OpenReading(ReadingKind kind)
