@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers (engine < common < windows < shell) are kept by the targets' include folders: a
 # library sees only its own and the lower layers' headers, and the engine no Qt at all, so an
 # include that points up does not compile. This checks the one way around them: an include that

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building and running need (only those missing), then builds.
 # The same names serve Debian 12, 13 and unstable; "a|b" takes the first the release offers, and
 # "name?" only where the release has it (tools/install-packages.sh).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: careful reading, whole replacement through QSaveFile, QSettings for the text.
 #include "settings_file.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the desktop process tests share: finding and using the program's controls on the
 # accessibility bus as a screen reader would, and counting checks.
 # Finders wait a while and give None rather than end the run, so one missing window costs its

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on a Wayland compositor, driven through the accessibility bus (there is no way to
 # send keys to a Wayland client from outside): it stays up, its main window and strips fit the
 # output, a whole reading runs, Exit included, with the menus back afterwards. With "input" the

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on X11 under a window manager, used with keyboard and mouse as a person would:
 # captions as the window manager shows them, the main window and its strips on the screen, a
 # whole reading by keys, Exit by its access key, the menus after Exit, and the primary selection.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instance lock on a real file system: only a live copy's lock refuses a start.
 #include "common/qt_platform.h"
 

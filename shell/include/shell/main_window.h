@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMDI: the main window with its strips, welcome panel and the reading windows inside.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading windows inside the main window: which are loaded, opening and presenting them, and
 // the one that is active, whose menus the main window's bar shows.
 #pragma once
