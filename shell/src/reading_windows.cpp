@@ -18,8 +18,8 @@ namespace orbis {
 
 ReadingWindows::ReadingWindows(Platform& platform, ReadingState& readings, QWidget* welcome,
                                QMdiArea* area, WorkArea* workArea, double screenWidth)
-    : platform_(platform), readings_(readings), welcome_(welcome), area_(area),
-      workArea_(workArea), screenWidth_(screenWidth)
+    : platform_(platform), readings_(readings), welcome_(welcome), area_(area), workArea_(workArea),
+      screenWidth_(screenWidth)
 {
     connect(area_, &QMdiArea::subWindowActivated, this, &ReadingWindows::follow);
 }
