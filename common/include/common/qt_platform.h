@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Selvane
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform seam on Qt: QMessageBox, QDesktopServices, QSettings, QLockFile, QScreen.
+// The platform seam on Qt: QMessageBox, QDesktopServices, settings file, instance lock, QScreen.
 #pragma once
 
 #include "common/platform.h"
