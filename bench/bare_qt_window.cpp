@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up baseline: the least a Qt program like ours does before its first paint.
 #include "first_paint.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Second start-up reference: the bare window plus the least text a program like ours can show, a
 // menu bar with one menu and one line of text. Its distance from the bare window is what drawing
 // any text costs (font configuration, font files, shaping), before anything of ours.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine benchmark: every (sun sign, band) reading through the engine, beside plain arithmetic.
 #include "orbis/reading_state.h"
 #include "orbis/rising_sign.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends a start-up probe right after its main window has painted for the first time.
 #pragma once
 

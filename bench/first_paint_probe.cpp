@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: the program's own start, as in main.cpp, ended after the first paint.
 #include "common/qt_platform.h"
 #include "first_paint.h"

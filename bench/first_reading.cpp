@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first reading after start, in a fresh process: Proceed to the painted rising sign result,
 // with everything a first reading meets for the first time (fonts at new sizes, glyphs, the sign
 // picture). Baseline, also in a fresh process: the first empty child window of the same size and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading benchmark: Proceed to a painted result window, beside an empty child window shown alike.
 #include "reading_timing.h"
 #include "shell/main_window.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the reading benchmarks: the program started for them, counting paints, and the
 // event-loop steps around a click.
 #pragma once

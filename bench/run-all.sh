@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks, runs them and prints one markdown table: each figure, its baseline, the ratio.
 # Usage: bench/run-all.sh            (BUILD=dir picks the build folder, RUNS=n the start-up runs)
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up's settings read: the careful store (checked, read whole through descriptors,
 // parsed from memory) beside QSettings reading the same file directly.
 #include "common/program_identity.h"

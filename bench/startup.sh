@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to first paint and peak memory of the bare Qt window and the real start, under Xvfb.
 # Usage: bench/startup.sh BARE_PROGRAM PROBE_PROGRAM [runs, default 20]
 # Prints a markdown table; with STARTUP_RESULTS=file also writes its figures there as key=value.

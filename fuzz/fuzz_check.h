@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way a fuzz target reports a broken invariant: a crash libFuzzer keeps as an artifact.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the name filter over any code points, read four bytes at a time.
 #include "fuzz_check.h"
 

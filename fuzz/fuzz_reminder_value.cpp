@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the stored reminder date, as any text under a handful of locales.
 #include "fuzz_check.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the rising sign lookup under any key, and keys built from any two parts.
 #include "fuzz_check.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: sign and band names, profiles by name, and the midheaven and descendant shifts.
 #include "fuzz_check.h"
 

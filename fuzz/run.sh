@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for a while on a copy of its seed corpus.
 # Usage: fuzz/run.sh [seconds per target, default 60]   (BUILD=dir picks the build folder)
 # Fails when any target crashes or breaks an invariant; the input that did it is kept.

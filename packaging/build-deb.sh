@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program for release and packs it as a Debian package in build-deb/; prints the package's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lintian on a package, in the release it was built for: informational tags are shown, and any
 # error or warning fails. Lintian unpacks what it checks, so it runs as nobody, as it asks, on a
 # copy that nobody can read wherever the package lies.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what the build cannot generate: the Debian changelog's newest entry names the project's
 # version, and the pre-rendered pictures have the sizes the program and the package take them at.
 # Run as: cmake -DSOURCE_DIR=<repo> -DVERSION=<project version> -P check_metadata.cmake

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The layers (engine < common < windows < shell) are kept by the targets' include folders: a
-# library sees only its own and the lower layers' headers, and the engine no Qt at all, so an
-# include that points up does not compile. This checks the one way around them: an include that
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The layers (engine and common side by side, neither seeing the other; windows on both; shell on
+# windows) are kept by the targets' include folders: a library sees only its own headers and
+# those of the libraries it stands on, and the engine no Qt at all, so an include that points up
+# or across does not compile. This checks the one way around them: an include that
 # climbs folders with "../".
 # Usage: tools/check-layers.sh [source folder]
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the Debian mirror this machine's apt already uses, for debootstrap: the project names no
 # mirror of its own. ORBIS_DEBIAN_MIRROR, when set, is taken as it is.
 # The first enabled "deb" source, in apt's own order (sources.list, then sources.list.d/*.list

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs those of the given Debian packages that are missing (through sudo when not root).
 # "a|b" names alternatives: the first that this release offers is taken, so one list serves
 # Debian 12, 13 and unstable, where some packages are named differently or exist only in some.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the pictures shown at start-up, and the sign pictures for ordinary screens, from their
 # vector sources into PNG files kept in the repository: decoding a PNG is far cheaper than drawing
 # an SVG, and the build needs no renderer. Run it after changing any SVG under resources/.

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building and running need (only those missing), then builds.
 # The same names serve Debian 12, 13 and unstable; "a|b" takes the first the release offers, and
 # "name?" only where the release has it (tools/install-packages.sh).
-# Usage: tools/setup.sh [--test] [--package] [--no-build] [preset] [extra cmake arguments...]
+# Usage: tools/setup.sh [--test] [--package] [--check] [--no-build] [preset] [extra cmake arguments...]
 #   preset      one of CMakePresets.json (default: "default", which builds into build/)
 #   --test      also what the whole test suite needs: Xvfb, a window manager, a Wayland
 #               compositor, the accessibility bus, the desktop file checkers, Google Benchmark
 #   --package   also what packaging/build-deb.sh needs, and lintian to check what it makes
+#   --check     also what tools/check-licences.sh and tools/check-format.sh need: reuse, and
+#               clang-format 14, which only Debian 12 offers (the checks run there)
 #   --no-build  install only
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,12 +31,14 @@ test_packages=(
   qt6-gtk-platformtheme gnome-themes-extra imagemagick
 )
 package_packages=(dpkg-dev file lintian)
+check_packages=(reuse clang-format-14)
 
 build=1
 while [[ ${1:-} == --* ]]; do
   case $1 in
     --test) packages+=("${test_packages[@]}") ;;
     --package) packages+=("${package_packages[@]}") ;;
+    --check) packages+=("${check_packages[@]}") ;;
     --no-build) build="" ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and tests the program inside a minimal Debian system of another release (a chroot made
 # with debootstrap), installing everything through tools/setup.sh there as a new user would.
 # Usage (as root): tools/test-on.sh RELEASE [--prepare] [--suite] [--package]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Valgrind memcheck over a scripted session: start, each of the three readings by keys, Back,
 # Exit, close. Prints the leak summary; a definite leak or any other memcheck error fails, and so
 # does the session itself, each with its report.

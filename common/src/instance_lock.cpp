@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance lock. The kernel drops it when the process ends, however it ends, so no
 // process id, host or age is ever judged, and a lock file left behind, cut short or forged costs
 // nothing.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance lock: the kernel's lock on a file in a folder private to the user.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help commands and the one arrangement of every window's menu bar.
 #include "common/menus.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders and files of the user's own: every name is looked up once, relative to the descriptor of
 // the folder it lies in, and what was checked is what is used.
 #include "own_files.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders and files of the user's own, each name looked up once and then used only through its
 // descriptor, so that nobody can swap what was checked for something else.
 #pragma once

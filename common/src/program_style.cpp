@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's widget style: the desktop's, with the few looks the design asks for.
 #include "common/program_style.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's ready-drawn PNGs, read with their format named.
 #include "common/ready_drawn.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: found, read and replaced through OwnFile, parsed by QSettings from memory.
 #include "settings_file.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings file: QSettings' format and place, read only when it is a plain file of
 // sane size in a place of the user's own, replaced only whole.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures drawn from their vector originals with Qt Svg.
 #include "common/vector_drawn.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Midheaven and descendant descriptions, one paragraph per sign.
 #include "reading_texts.h"
 

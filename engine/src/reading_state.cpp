@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common first steps of every reading and the rising sign lookup.
 #include "orbis/reading_state.h"
 

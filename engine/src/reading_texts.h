@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The descriptive texts of the three readings, kept as data apart from the logic.
 #pragma once
 

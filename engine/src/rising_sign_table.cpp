@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rising sign of every (sun sign, birth-time band) pair, one block of twelve per band.
 #include "orbis/rising_sign.h"
 

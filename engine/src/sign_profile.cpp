@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten attributes of each sign, joined with its topic texts into one profile.
 #include "orbis/sign_profile.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topic texts of the rising sign reading, one paragraph per sign and topic.
 #include "reading_texts.h"
 

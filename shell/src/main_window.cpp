@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window.
 #include "shell/main_window.h"
 
@@ -114,11 +116,7 @@ MainWindow::MainWindow(Platform& platform, ReadingState& readings)
     setMinimumSize(minimumSizeHint());
 }
 
-MainWindow::~MainWindow()
-{
-    // The reading windows go first, while everything they call back into still stands.
-    delete readingWindows_;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::createActions()
 {
@@ -216,11 +214,12 @@ QWidget* MainWindow::createWorkArea(QWidget* central)
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* workArea = new WorkArea(picMain_, mdiArea, central);
 
-    readingWindows_ =
-        new ReadingWindows(platform_, readings_, picMain_, mdiArea, workArea, screenWidth_);
-    connect(readingWindows_, &ReadingWindows::activeChanged, this, &MainWindow::showMenusOf);
-    connect(picMain_, &WelcomePanel::readingChosen, readingWindows_, &ReadingWindows::OpenReading);
-    connect(picMain_, &WelcomePanel::welcomeTextClicked, readingWindows_,
+    readingWindows_ = std::make_unique<ReadingWindows>(platform_, readings_, picMain_, mdiArea,
+                                                       workArea, screenWidth_);
+    connect(readingWindows_.get(), &ReadingWindows::activeChanged, this, &MainWindow::showMenusOf);
+    connect(picMain_, &WelcomePanel::readingChosen, readingWindows_.get(),
+            &ReadingWindows::OpenReading);
+    connect(picMain_, &WelcomePanel::welcomeTextClicked, readingWindows_.get(),
             &ReadingWindows::unloadAll);
     return workArea;
 }
@@ -326,10 +325,10 @@ void MainWindow::showMenusOf(const ReadingWindow* reading)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // No question and nothing saved: the children go first, then the program ends.
+    // No question and nothing saved: the reading windows are unloaded, then the program ends. Their
+    // end comes with this window's, in ~ReadingWindows.
     readingWindows_->unloadAll();
     event->accept();
-    readingWindows_->end();
     emit ended();
 }
 

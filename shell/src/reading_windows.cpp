@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading windows inside the main window.
 #include "shell/reading_windows.h"
 
@@ -16,25 +18,21 @@ namespace orbis {
 
 ReadingWindows::ReadingWindows(Platform& platform, ReadingState& readings, QWidget* welcome,
                                QMdiArea* area, WorkArea* workArea, double screenWidth)
-    : QObject(area), platform_(platform), readings_(readings), welcome_(welcome), area_(area),
-      workArea_(workArea), screenWidth_(screenWidth)
+    : platform_(platform), readings_(readings), welcome_(welcome), area_(area), workArea_(workArea),
+      screenWidth_(screenWidth)
 {
     connect(area_, &QMdiArea::subWindowActivated, this, &ReadingWindows::follow);
 }
 
 ReadingWindows::~ReadingWindows()
 {
-    end();
-    // The reading windows go first, while everything they call back into still stands.
-    for (QPointer<QMdiSubWindow>& frame : frames_)
-        delete frame;
-}
-
-void ReadingWindows::end()
-{
-    // The focus moves as widgets go, and must not call back into a window half taken down.
+    // The program's one end. Nothing is followed or shown any more: the focus moves as widgets go,
+    // and must not call back into a window half taken down. Then the reading windows go, while
+    // everything they call back into still stands.
     ending_ = true;
     workArea_->stopFollowingFocus();
+    for (QPointer<QMdiSubWindow>& frame : frames_)
+        delete frame;
 }
 
 void ReadingWindows::OpenReading(ReadingKind kind)

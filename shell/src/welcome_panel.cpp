@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The welcome panel: its captions, what a click on one opens, and the hover underline.
 #include "shell/welcome_panel.h"
 

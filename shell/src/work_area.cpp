@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The welcome panel and the MDI area sharing the room between the strips.
 #include "work_area.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room between the button strip and the bottom strip: the welcome panel over the MDI area.
 #pragma once
 

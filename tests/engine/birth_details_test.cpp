@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Name characters and the date rules of the birth-details entry.
 #include "orbis/birth_details.h"
 #include "orbis/zodiac.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Midheaven and descendant shifts, whole readings and the descriptions they pick.
 #include "orbis/chart_points.h"
 #include "orbis/reading_state.h"

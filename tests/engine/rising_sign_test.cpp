@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rising sign table, its lookup and the shared reading values.
 #include "orbis/reading_state.h"
 #include "orbis/rising_sign.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profiles: every attribute of every sign, lookup by name, and choice by the rising sign.
 #include "orbis/reading_state.h"
 #include "orbis/rising_sign.h"

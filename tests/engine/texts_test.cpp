@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form, length and distinctness of every descriptive text.
 #include "orbis/chart_points.h"
 #include "orbis/sign_profile.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sign and band names, the birth-details lists and the sun-sign rule.
 #include "orbis/zodiac.h"
 

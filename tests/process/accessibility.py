@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running program through the accessibility bus as a screen reader would, and uses it:
 # opens a reading, types a name, proceeds, and reads the result.
 import os

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program on a real accessibility bus under Xvfb and reads it with accessibility.py.
 # Usage: accessibility.sh PROGRAM
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a desktop theme does to the texts on the design's colours, seen on the screen: every text
 # of the main window and of each reading's windows, found through the accessibility bus, and the
 # contrast of its strokes against its background in a grab of the screen.

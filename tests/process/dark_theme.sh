@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under the desktop's GTK theme, light and then dark (as Qt follows it on GNOME
 # desktops): every text on the design's colours keeps its contrast (dark_theme.py).
 # Usage: dark_theme.sh PROGRAM   (runs inside its own xvfb-run)

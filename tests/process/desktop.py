@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the desktop process tests share: finding and using the program's controls on the
 # accessibility bus as a screen reader would, and counting checks.
 # Finders wait a while and give None rather than end the run, so one missing window costs its
@@ -236,6 +238,15 @@ def reading_buttons_and_exit(main):
     names = ("Zodiac Rising Sign", "Descendant Astrology", "Midheaven Astrology", "Exit")
     return [n for n in walk(main) if n.getRole() == BUTTON
             and n.name in names and showing(n)]
+
+
+def expect_restored_strips(checks, main, frame):
+    """Restored from maximised, the three reading buttons and Exit are shown inside the window."""
+    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
+    for button in buttons:
+        box = extents(button)
+        checks.expect(inside(box, frame), f"restored: {button.name!r} {box} lies inside the window {frame}")
+    checks.expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
 
 
 def alive(pid):

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on a Wayland compositor, driven through the accessibility bus (there is no way to
 # send keys to a Wayland client from outside): it stays up, its main window and strips fit the
 # output, a whole reading runs, Exit included, with the menus back afterwards. With "input" the
@@ -12,9 +14,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (BUTTON, FRAME, LABEL, TEXT, MAIN_CAPTION, STRIP_CONTROLS, Checks, alive, describe,
-                     expect_sign_in_work_area, extents, find, find_app, gone, inside,
-                     menu_bar_items, poll, press, reading_buttons_and_exit, result_values,
-                     rising_result, strip_control)
+                     expect_restored_strips, expect_sign_in_work_area, extents, find, find_app, gone,
+                     inside, menu_bar_items, poll, press, result_values, rising_result,
+                     strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
 scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
@@ -44,11 +46,7 @@ def restore_from_maximised(main):
     if not after:
         return
     expect(alive(pid), "the program runs on after the restore")
-    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
-    for button in buttons:
-        box = extents(button)
-        expect(inside(box, after), f"restored: {button.name!r} {box} lies inside the window {after}")
-    expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+    expect_restored_strips(checks, main, after)
 
 checks = Checks()
 expect = checks.expect

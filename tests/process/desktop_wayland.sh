@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on weston and on a real accessibility bus, driven and read by desktop_wayland.py.
 # Weston runs on its headless back end, or with "input" on its X11 back end inside a private
 # Xvfb, whose mouse and keyboard the test drives with xdotool; the program sees Wayland alone.

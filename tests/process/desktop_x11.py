@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on X11 under a window manager, used with keyboard and mouse as a person would:
 # captions as the window manager shows them, the main window and its strips on the screen, a
 # whole reading by keys, Exit by its access key, the menus after Exit, and the primary selection.
@@ -11,9 +13,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, TEXT, MAIN_CAPTION, MESSAGE_CAPTION, STRIP_CONTROLS, Checks,
-                     alive, describe, expect_sign_in_work_area, extents, find, find_app,
-                     find_labelled, focused, gone, help_menu_open, inside, menu_bar_items, poll,
-                     press, reading_buttons_and_exit, result_values, rising_result, strip_control)
+                     alive, describe, expect_restored_strips, expect_sign_in_work_area, extents,
+                     find, find_app, find_labelled, focused, gone, help_menu_open, inside,
+                     menu_bar_items, poll, press, result_values, rising_result, strip_control)
 
 pid, width, height = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
 scale = float(sys.argv[4]) if len(sys.argv) > 4 else 1.0
@@ -127,12 +129,7 @@ def restore_from_maximised():
     if not after:
         return
     expect(inside(after, screen), f"the restored window {after} lies on the screen")
-    frame = extents(main)
-    buttons = poll(lambda: len(reading_buttons_and_exit(main)) == 4 and reading_buttons_and_exit(main), 3) or []
-    for button in buttons:
-        box = extents(button)
-        expect(inside(box, frame), f"restored: {button.name!r} {box} lies inside the window {frame}")
-    expect(len(buttons) == 4, f"restored: the three reading buttons and Exit are shown ({len(buttons)})")
+    expect_restored_strips(checks, main, extents(main))
 
 
 app = find_app()

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on X11 under a window manager (openbox) and on a real accessibility bus, driven and
 # read by desktop_x11.py.
 # Usage: desktop_x11.sh WIDTHxHEIGHT PROGRAM [SCALE]   (runs inside its own xvfb-run)

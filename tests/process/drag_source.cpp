@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another program for the process tests to drag text from: a press starts a drag that offers its
 // text to be copied or moved, and it prints what the drop target answered ("move", "copy" or
 // "ignore"), then serves the text until it is ended.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced first by every process test and by tools/screenshots/desktop.sh: the program's identity
 # as the build made it, the tools a test needs, the screen and session it runs in, a private home,
 # and whatever it started ended when it exits.

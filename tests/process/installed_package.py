@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the installed program through the accessibility bus to a rising sign result at scale 2,
 # then looks at the screen: the sign's picture must be drawn, not an empty square.
 import os

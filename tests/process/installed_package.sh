@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed package on a system that had nothing but it: the program starts under Xvfb on a
 # 4K screen at 200 % and shows a rising sign reading with its picture. The tools this check needs
 # are installed after the package, so the program runs on what the package itself brought in.

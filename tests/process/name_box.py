@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The name box of the real program, used as a person and as assistive tools would: keys with Alt
 # or Meta type nothing while access keys still work, a refused text dropped from another program
 # is refused to that program too, and text put in through the accessibility bus meets the same

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The name box of the real program: on X11 under a window manager, keys with Alt or Meta, text
 # dropped from another program and text put in through the accessibility bus; on a Wayland
 # compositor, where nothing outside can send keys or drags, the accessibility bus alone. All of

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program and its settings file: the reminder asks once after 15 days, a settings file
 # that cannot be used neither stops nor slows the program, and a full disk loses no stored date.
 # Usage: settings.sh PROGRAM   (runs inside its own xvfb-run; as root, for mount and mknod)

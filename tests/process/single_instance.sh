@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb: a second copy is refused, a killed copy leaves no lock behind,
 # and of copies started at the same instant exactly one runs.
 # Usage: single_instance.sh PROGRAM   (runs inside its own xvfb-run)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tools/debian-mirror.sh over apt configurations that CI's own machine never shows: which source
 # it takes, in apt's order and past those that are not a Debian release's own archive.
 # Usage: debian_mirror.sh SOURCE-DIR

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design's colours as the windows are drawn, under a light and a dark desktop theme: a bare
 // point of every strip, frame, area and banner, and the text of the captions, looked up in a grab
 // of the window.

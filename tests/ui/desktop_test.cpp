@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a real desktop asks of the main window: small screens, menus and access keys that follow
 // the reading window on screen, and topic boxes that never offer their selection to anyone.
 #include "common/qt_platform.h"

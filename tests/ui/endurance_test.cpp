@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thousand Proceed/Back cycles and a thousand openings of each reading keep memory flat.
 #include "shell/main_window.h"
 #include "support/reading_fixture.h"

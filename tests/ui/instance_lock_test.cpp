@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instance lock on a real file system: only a running copy's lock refuses a start, whatever
 // a lock file says.
 #include "common/qt_platform.h"

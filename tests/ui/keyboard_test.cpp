@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole reading of each kind, from the main window to the result and back, by keys alone.
 #include "shell/main_window.h"
 #include "shell/program.h"

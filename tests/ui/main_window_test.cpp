@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
 #include "common/program_identity.h"
 #include "common/twips.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu bars of the three window families, promotional labels, web links and the about window.
 #include "common/program_identity.h"
 #include "common/qt_platform.h"

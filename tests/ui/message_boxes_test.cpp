@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes as the user meets them: the real QMessageBox of QtPlatform, looked at and
 // answered by the test while it is up.
 #include "common/program_identity.h"

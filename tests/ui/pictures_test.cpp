@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up pictures: what the main window loads before its first paint, and the ready-drawn PNGs.
 #include "common/program_style.h"
 #include "common/ready_drawn.h"

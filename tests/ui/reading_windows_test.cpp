@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth-details windows and the three result windows, driven through their widgets.
 #include "common/program_identity.h"
 #include "shell/main_window.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update reminder over a faked clock and settings store, and the real store behind it.
 #include "common/program_identity.h"
 #include "common/qt_platform.h"

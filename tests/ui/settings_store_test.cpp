@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on a real file system: whatever lies at the settings path, a start neither
 // waits for it nor loses it.
 #include "common/program_identity.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the real program on a laptop-sized screen under a window manager (openbox):
 # the main window, a rising sign result, and the main window restored from maximised. Into
 # docs/screenshots (or the folder given) as desktop-WxH[-scaled-S][-dark]-*.png; "dark" puts the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the program to PNG files, for the documentation and for review.
 #include "shell/about_window.h"
 #include "shell/main_window.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Selvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every window to PNG under docs/screenshots (or the folder given), at 1x and 2x.
 set -euo pipefail
 cd "$(dirname "$0")/../.."

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth-details window: entry, filter, validation and the first steps of every reading.
 #include "windows/birth_details_window.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The midheaven and descendant result windows.
 #include "windows/chart_point_display.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-over: the one place that knows every kind of result window.
 #include "hand_over.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-over on Proceed, from a birth-details window to the result window of its reading.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // txtName: a line edit that lets in only capital letters and blanks, however the text arrives.
 #pragma once
 

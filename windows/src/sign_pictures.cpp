@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sign pictures: ready-drawn for ordinary screens, drawn from vector artwork for the others.
 #include "windows/sign_pictures.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topic boxes: the selection is made here, so the text control never offers it to anyone.
 #include "windows/topic_box.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design's colours by name, each written once, and the palette a control takes from them.
 #pragma once
 

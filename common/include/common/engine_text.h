@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's texts are plain ASCII views; this is the one place they become QStrings.
 #pragma once
 

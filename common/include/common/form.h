@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a window's controls from its layout table: each named, placed in twips, with its
 // typeface and colours.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that acts as a link: the link pointer over it, and a click signal.
 #pragma once
 

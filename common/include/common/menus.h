@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bars of the three window families (main window, birth-details windows, result
 // windows): the Help commands every window shares, and the builder that arranges a window's
 // commands into its bar.

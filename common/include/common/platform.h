@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam between the program and the desktop: messages, browser, settings, lock, clock,
 // screen.
 #pragma once

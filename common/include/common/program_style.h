@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's own widget style, with the design's button faces in their colour, a focus that
 // always shows, and the menu bar's overflow arrow drawn from our picture.
 #pragma once

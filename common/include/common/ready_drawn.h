@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own PNG pictures: window icon, option icons, menu overflow arrow, link pointer.
 #pragma once
 

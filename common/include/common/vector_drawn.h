@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures drawn from their vector originals, for screens that the ready-drawn PNGs do not suit.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules a birth-details entry must pass: the name's characters and a date that exists.
 #pragma once
 

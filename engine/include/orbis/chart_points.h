@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The midheaven and descendant readings: fixed shifts of the rising sign and their descriptions.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values one reading leaves for the next steps: sun sign, band, lookup key, rising sign.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The portrait of a rising sign: ten attributes, five topic texts and its picture number.
 #pragma once
 

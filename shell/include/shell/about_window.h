@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmAbout: the program's about dialog, loaded afresh for every showing.
 #pragma once
 

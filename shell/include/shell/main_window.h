@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMDI: the main window with its strips, welcome panel and the reading windows inside.
 #pragma once
 
@@ -5,6 +7,8 @@
 
 #include <QList>
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -68,7 +72,10 @@ private:
     QWidget* picButtonContainer_ = nullptr;
     QButtonGroup* cmdSelectOption_ = nullptr;
     WelcomePanel* picMain_ = nullptr;
-    ReadingWindows* readingWindows_ = nullptr;
+    // Owned here alone, not by a parent: as a member it goes after this destructor's body and
+    // before the base class deletes the widgets, so the reading windows go first, while
+    // everything they call back into still stands.
+    std::unique_ptr<ReadingWindows> readingWindows_;
     QPushButton* cmdMdiExit_ = nullptr;
 };
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the single-instance rule, the update reminder, then the main window.
 #pragma once
 

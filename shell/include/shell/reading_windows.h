@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading windows inside the main window: which are loaded, opening and presenting them, and
 // the one that is active, whose menus the main window's bar shows.
 #pragma once
@@ -22,7 +24,8 @@ class WorkArea;
 class ReadingWindows final : public QObject, public ReadingHost {
     Q_OBJECT
 public:
-    // `welcome` is picMain; `screenWidth` in twips centres the windows.
+    // `welcome` is picMain; `screenWidth` in twips centres the windows. No parent: the main window
+    // owns it, and ending it ends the reading windows.
     ReadingWindows(Platform& platform, ReadingState& readings, QWidget* welcome, QMdiArea* area,
                    WorkArea* workArea, double screenWidth);
     ~ReadingWindows() override;
@@ -31,8 +34,6 @@ public:
     void OpenReading(ReadingKind kind);
     // Unloads the six reading windows in their fixed order.
     void unloadAll();
-    // The main window is ending: nothing is followed or shown any more.
-    void end();
 
     // The live window of a slot, or null.
     QWidget* readingWindow(ReadingSlot slot) const;

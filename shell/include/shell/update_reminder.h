@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up reminder to look for a newer version, and the one remembered date behind it.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // picMain: the welcome panel with its six captions, which open readings or only welcome.
 #pragma once
 

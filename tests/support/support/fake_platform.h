@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform for tests: messages answered at once (or shown for real), pages and settings recorded,
 // clock and screen set.
 #pragma once

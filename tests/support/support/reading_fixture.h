@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program started on the fake platform, and the steps of a reading as a user takes them.
 #pragma once
 

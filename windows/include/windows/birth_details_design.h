@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sets the three birth-details windows apart: texts, colours, a few places and the reading.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMidheavenAsrologyDisplay and frmDescendantAstrologyDisplay: one design, two configurations.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every reading window shares: its menu bar, banner, promotional labels, keys and unloading.
 #pragma once
 

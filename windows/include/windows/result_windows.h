@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the result windows share: Back to their birth-details window and Exit.
 #pragma once
 

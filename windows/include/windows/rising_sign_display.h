@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmRisingSignDisplay: the sun sign, the rising sign and the rising sign's whole profile.
 #pragma once
 

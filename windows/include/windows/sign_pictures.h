@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // IMGSign: the twelve sign pictures, numbered 1 (Aries) to 12 (Pisces), shared by every window.
 #pragma once
 

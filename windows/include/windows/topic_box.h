@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Selvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A topic box of the rising sign result: read, select and scroll, but nothing copied out.
 #pragma once
 
