@@ -6,7 +6,7 @@
 #include "windows/sign_pictures.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,9 +51,8 @@ void ResultWindow::setAnswer(const QList<QLabel*>& values)
 
 bool ResultWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // Said once: when the focus moves on inside the window, Exit is heard as just Exit.
-    if (watched == exit_ && event->type() == QEvent::FocusOut &&
-        isAncestorOf(QApplication::focusWidget())) {
+    // Said once: when the focus moves on, Exit is heard as just Exit again.
+    if (watched == exit_ && event->type() == QEvent::FocusOut) {
         exit_->setAccessibleDescription(QString());
         exit_->removeEventFilter(this);
     }
