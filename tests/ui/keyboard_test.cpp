@@ -5,6 +5,7 @@
 #include "support/widget_helpers.h"
 #include "windows/topic_box.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,12 @@ class KeyboardTest : public QObject {
     static QString focused()
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    // What a screen reader says of the focused control after its name and role.
+    static QString described()
+    {
+        return QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+            ->text(QAccessible::Description);
     }
     // Starts the program with its main window active, where the keys go.
     static bool startActive(ReadingFixture& fixture)
@@ -66,16 +73,20 @@ private slots:
         QTest::addColumn<int>("resultSlot");
         QTest::addColumn<QString>("signLabel");
         QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("heard"); // with the focus as the result opens
         // 5 April, band two below "4am-6am" ("midnight-2am"): sun Aries.
         QTest::newRow("rising") << 2 << int(Qt::Key_R) << int(ReadingSlot::RisingSignResult)
                                 << "lblYourRisingSign"
-                                << "Aquarius";
+                                << "Aquarius"
+                                << "Your Rising Sign Aquarius, Your Sun Sign Aries";
         QTest::newRow("midheaven")
             << 1 << int(Qt::Key_M) << int(ReadingSlot::MidheavenResult) << "lblYourMidheavenSign"
-            << "Scorpio";
+            << "Scorpio"
+            << "Your Mid Heaven Is In Scorpio";
         QTest::newRow("descendant")
             << 0 << int(Qt::Key_D) << int(ReadingSlot::DescendantResult) << "lblYourDescendantSign"
-            << "Leo";
+            << "Leo"
+            << "Your Descendant Sign Leo";
     }
     void wholeReadingByKeys()
     {
@@ -84,6 +95,7 @@ private slots:
         QFETCH(int, resultSlot);
         QFETCH(QString, signLabel);
         QFETCH(QString, sign);
+        QFETCH(QString, heard);
         ReadingFixture fixture;
         QVERIFY(startActive(fixture));
         MainWindow* main = fixture.main();
@@ -116,6 +128,7 @@ private slots:
                      "the access key did not proceed");
         QWidget* result = main->readingWindows().readingWindow(ReadingSlot(resultSlot));
         QCOMPARE(result->findChild<QLabel*>(signLabel)->text(), sign);
+        QCOMPARE(described(), heard);
 
         // Back by its access key; the entries are as typed.
         press(Qt::Key_B, Qt::AltModifier);
@@ -184,6 +197,7 @@ private slots:
         }
         QCOMPARE(forward, order);
         QCOMPARE(focused(), order.first());
+        QCOMPARE(described(), QString()); // a result's answer is heard only as it opens
         QStringList backward;
         for (int i = 0; i < order.size(); ++i) {
             press(Qt::Key_Backtab);
