@@ -2,15 +2,13 @@
 # Reads the running program through the accessibility bus as a screen reader would, and uses it:
 # opens a reading, types a name, proceeds, and reads the result.
 import os
-import re
-import subprocess
 import sys
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, TEXT, MAIN_CAPTION, Checks, find, find_app, find_labelled, matching, poll,
-                     press, showing, text_of, walk)
+from desktop import (BUTTON, COMBO_BOX, FRAME, LABEL, TEXT, MAIN_CAPTION, Checks, find, find_app, find_labelled, matching, press,
+                     showing, text_of, walk)
 
 checks = Checks()
 expect = checks.expect
@@ -34,8 +32,6 @@ missing = [caption for caption in options if find(main, BUTTON, caption, seconds
 expect(not missing, f"main window: the three option buttons are named (missing {missing})")
 unnamed = unnamed_focusable(main)
 expect(not unnamed, f"main window: every focusable control is named {unnamed}")
-# No window manager gives the window the keyboard focus, whose moves Orca follows.
-subprocess.run(["xdotool", "search", "--name", MAIN_CAPTION, "windowfocus", "--sync"], timeout=10)
 
 print("# a rising sign reading through the accessibility actions")
 option = find(main, BUTTON, "Zodiac Rising Sign", seconds=2)
@@ -49,7 +45,6 @@ for label in ("Time Of Birth:-", "Date", "Month", "Year"):
            f"birth details: the list labelled {label!r}")
 name.queryEditableText().setTextContents("ADA")
 proceed = find(main, BUTTON, "Find My Zodiac Rising Sign", seconds=2)
-heard = os.path.getsize(os.environ["ORCA_LOG"])
 if proceed:
     press(proceed)
 
@@ -57,16 +52,6 @@ if proceed:
 expect(find(main, LABEL, "Your Rising Sign") is not None, "Proceed shows the result")
 capricorn = [node for node in walk(main) if node.name == "Capricorn" and showing(node)]
 expect(len(capricorn) >= 3, "result: sun sign, rising sign and the picture read as Capricorn")
-
-
-def said():  # by Orca since Proceed
-    with open(os.environ["ORCA_LOG"], "rb") as log:
-        log.seek(heard)
-        return re.findall(r"SPEECH OUTPUT: '(.*)'\{", log.read().decode(errors="replace"))
-
-
-answer = "Your Rising Sign Capricorn, Your Sun Sign Capricorn."
-expect(poll(lambda: answer in said(), 20), f"Orca says {answer!r} after Proceed: {said()}")
 described = {node.description for node in capricorn}
 expect({"Your Rising Sign", "Your Sun Sign"} <= described, "result: each value carries its caption")
 symbol = matching(main, LABEL, "The Crocodile")
