@@ -117,9 +117,8 @@ private slots:
                      "the access key did not proceed");
         QWidget* result = main->readingWindows().readingWindow(ReadingSlot(resultSlot));
         QCOMPARE(result->findChild<QLabel*>(signLabel)->text(), sign);
-        QVERIFY(QAccessible::queryAccessibleInterface(QApplication::focusWidget())
-                    ->text(QAccessible::Description)
-                    .contains(sign)); // heard as it opens
+        auto* focus = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QVERIFY(focus->text(QAccessible::Description).contains(sign)); // heard as it opens
 
         // Back by its access key; the entries are as typed.
         press(Qt::Key_B, Qt::AltModifier);
