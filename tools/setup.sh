@@ -7,7 +7,8 @@
 # Usage: tools/setup.sh [--test] [--package] [--check] [--no-build] [preset] [extra cmake arguments...]
 #   preset      one of CMakePresets.json (default: "default", which builds into build/)
 #   --test      also what the whole test suite needs: Xvfb, a window manager, a Wayland
-#               compositor, the accessibility bus, the desktop file checkers, Google Benchmark
+#               compositor, the accessibility bus, a screen reader, the desktop file checkers,
+#               Google Benchmark
 #   --package   also what packaging/build-deb.sh needs, and lintian to check what it makes
 #   --check     also what tools/check-licences.sh and tools/check-format.sh need: reuse, and
 #               clang-format 14, which only Debian 12 offers (the checks run there)
@@ -26,6 +27,8 @@ test_packages=(
   libbenchmark-dev
   xvfb xauth xdotool x11-utils xclip openbox weston
   at-spi2-core python3-pyatspi dbus
+  # A screen reader, to hear what a blind user hears.
+  orca
   desktop-file-utils appstream
   # The desktop's GTK theme, light and dark, and screen grabs to measure it by.
   qt6-gtk-platformtheme gnome-themes-extra imagemagick

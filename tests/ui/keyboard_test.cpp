@@ -7,6 +7,7 @@
 #include "support/widget_helpers.h"
 #include "windows/topic_box.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +119,8 @@ private slots:
                      "the access key did not proceed");
         QWidget* result = main->readingWindows().readingWindow(ReadingSlot(resultSlot));
         QCOMPARE(result->findChild<QLabel*>(signLabel)->text(), sign);
+        auto* focus = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QVERIFY(focus->text(QAccessible::Description).contains(sign)); // heard as it opens
 
         // Back by its access key; the entries are as typed.
         press(Qt::Key_B, Qt::AltModifier);
@@ -186,6 +189,7 @@ private slots:
         }
         QCOMPARE(forward, order);
         QCOMPARE(focused(), order.first());
+        QVERIFY(QApplication::focusWidget()->accessibleDescription().isEmpty()); // heard once
         QStringList backward;
         for (int i = 0; i < order.size(); ++i) {
             press(Qt::Key_Backtab);

@@ -184,6 +184,7 @@ void ChartPointDisplay::fill()
         return;
     const std::string_view name = SignName(*sign);
     signLabel_->setText(ToQString(name));
+    setAnswer({signLabel_});
     showPicture(picSign, PictureNumber(*sign));
     picSign->setAccessibleName(signLabel_->text());
     const std::string_view text = design_.descriptionOf(*sign);

@@ -8,6 +8,7 @@
 #include "windows/sign_pictures.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,6 +29,7 @@ void ResultWindow::finishButtons(QPushButton* back, QPushButton* exit)
     connect(mnuExit, &QAction::triggered, this, &ResultWindow::cmdExit_Click);
     finishWindow(MenuFamily::Result, exit);
     setFocusProxy(exit);
+    exit_ = exit;
     // Exit first, where the window puts the focus, then Back.
     setKeyboardOrder({exit, back});
 }
@@ -36,6 +38,27 @@ void ResultWindow::showPicture(QLabel* picture, int number) const
 {
     if (details_)
         picture->setPixmap(details_->IMGSign().picture(number, devicePixelRatioF()));
+}
+
+void ResultWindow::setAnswer(const QList<QLabel*>& values)
+{
+    QStringList said;
+    for (const QLabel* value : values)
+        said.append(value->accessibleDescription() + QLatin1Char(' ') + value->text());
+    // Orca says the focused control's description after its name and role; before Qt 6.8
+    // nothing else it says as the window opens can carry the answer. Exit takes the focus.
+    exit_->setAccessibleDescription(said.join(QStringLiteral(", ")));
+    exit_->installEventFilter(this);
+}
+
+bool ResultWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Said once: when the focus moves on, Exit is heard as just Exit again.
+    if (watched == exit_ && event->type() == QEvent::FocusOut) {
+        exit_->setAccessibleDescription(QString());
+        exit_->removeEventFilter(this);
+    }
+    return ReadingWindow::eventFilter(watched, event);
 }
 
 void ResultWindow::cmdBack_Click()

@@ -217,8 +217,12 @@ void RisingSignDisplay::fill()
 {
     ReadingState& readings = host_.readings();
     FindRisingSign(readings, readings.currentLookupKey);
-    for (const ReadingValue& value : readingValues_)
+    QList<QLabel*> answer;
+    for (const ReadingValue& value : readingValues_) {
         value.label->setText(ToQString(readings.*value.text));
+        answer.append(value.label);
+    }
+    setAnswer(answer);
 
     const SignProfile* profile = GetSignProfile(readings.currentRisingSign);
     if (!profile)

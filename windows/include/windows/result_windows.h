@@ -27,6 +27,10 @@ protected:
     void finishButtons(QPushButton* back, QPushButton* exit);
     // Shows sign picture `number` from the birth-details window's picture store.
     void showPicture(QLabel* picture, int number) const;
+    // What a screen reader says as the window opens: each value label's heading and value.
+    void setAnswer(const QList<QLabel*>& values);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void cmdBack_Click();
@@ -34,6 +38,7 @@ private slots:
 
 private:
     QPointer<BirthDetailsWindow> details_;
+    QPushButton* exit_ = nullptr;
 };
 
 } // namespace orbis
