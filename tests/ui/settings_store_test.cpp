@@ -21,9 +21,9 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/sysmacros.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -170,9 +170,12 @@ private slots:
         QTest::newRow("no file") << "none"
                                  << "" << true;
         QTest::newRow("a sound file") << "sound" << kStored << true;
-        QTest::newRow("a sound file where files cannot be nameless") << "sound, named" << kStored
-                                                                     << true;
+        QTest::newRow("a sound file where files cannot be nameless")
+            << "sound, named" << kStored << true;
         QTest::newRow("a link to a sound file") << "link" << kStored << true;
+        // The system's links are followed, such as a /home that is a link: a user's own start.
+        QTest::newRow("a user's settings behind a link of root's")
+            << "root's link" << kStored << true;
         QTest::newRow("a link to nothing yet") << "dangling"
                                                << "" << true;
         // Read in full, and renewed without growing.
@@ -211,14 +214,12 @@ private slots:
                                                        << "" << false;
         QTest::newRow("another user's folder") << "foreign folder"
                                                << "" << false;
-        QTest::newRow("another user's folder above ours, ours still to make")
-            << "foreign parent"
-            << "" << false;
+        QTest::newRow("another user's folder above ours, ours still to make") << "foreign parent"
+                                                                              << "" << false;
         QTest::newRow("a settings folder others may write to") << "shared folder"
                                                                << "" << false;
-        QTest::newRow("root with another user's home, root's folder left there")
-            << "foreign home"
-            << "" << false;
+        QTest::newRow("root with another user's home, root's folder left there") << "foreign home"
+                                                                                 << "" << false;
         QTest::newRow("another user's folder link to root's folder") << "foreign folder link"
                                                                      << "" << false;
         QTest::newRow("another user's link to nothing yet") << "foreign dangling link"
@@ -232,9 +233,21 @@ private slots:
         QFETCH(QString, reads);
         QFETCH(bool, writes);
         const QString elsewhere = home_.filePath("elsewhere/settings");
-        if (state == "foreign home") {
+        if (state == "root's link") {
             const QString user = home_.filePath("user");
-            path_ = user + "/.config/" + identity::kOrganisation + "/" + QFileInfo(path_).fileName();
+            const QString real = user + "/real/" + identity::kOrganisation;
+            write(real + "/" + QFileInfo(path_).fileName(), SettingsText(kStored));
+            QVERIFY(QFile::link(user + "/real", user + "/config"));
+            for (const QString& theirs :
+                 {user, user + "/real", real, real + "/" + QFileInfo(path_).fileName()})
+                QCOMPARE(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+            QVERIFY(QFile::setPermissions(home_.path(), QFile::Permissions(0x7755)));
+            path_ = user + "/config/" + identity::kOrganisation + "/" + QFileInfo(path_).fileName();
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(user + "/config"));
+        } else if (state == "foreign home") {
+            const QString user = home_.filePath("user");
+            path_ =
+                user + "/.config/" + identity::kOrganisation + "/" + QFileInfo(path_).fileName();
             write(path_, SettingsText(kStored));
             for (const QString& theirs : {user, user + "/.config"})
                 QCOMPARE(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
@@ -252,9 +265,10 @@ private slots:
             QVERIFY(QFile::link(elsewhere, path_));
         } else if (state.startsWith("limit") || state == "past limit" || state == "huge") {
             const qint64 size = state.startsWith("limit") ? kLimit
-                                : state == "past limit" ? kLimit + 1
-                                                        : 200 << 20;
-            QByteArray text = SettingsText(state == "limit, growing" ? reads : kStored) + "[Padding]\nText=";
+                                : state == "past limit"   ? kLimit + 1
+                                                          : 200 << 20;
+            QByteArray text =
+                SettingsText(state == "limit, growing" ? reads : kStored) + "[Padding]\nText=";
             text += QByteArray(kLimit - text.size() - 1, 'x') + '\n';
             write(path_, text);
             QVERIFY(QFile::resize(path_, size));
@@ -280,11 +294,13 @@ private slots:
                 QFile::encodeName(state == "link to foreign" ? elsewhere : path_);
             QCOMPARE(::lchown(name.constData(), 65534, 65534), 0);
         } else if (state.endsWith("link loop")) {
-            const QString looped = state == "file link loop" ? path_ : QFileInfo(path_).absolutePath();
+            const QString looped =
+                state == "file link loop" ? path_ : QFileInfo(path_).absolutePath();
             QVERIFY(QDir(looped).removeRecursively());
             QVERIFY(QFile::link(QFileInfo(looped).fileName(), looped));
         } else if (state == "shared folder") {
-            QVERIFY(QFile::setPermissions(QFileInfo(path_).absolutePath(), QFile::Permissions(0x7777)));
+            QVERIFY(
+                QFile::setPermissions(QFileInfo(path_).absolutePath(), QFile::Permissions(0x7777)));
         } else if (state == "foreign parent") {
             QVERIFY(QDir(QFileInfo(path_).absolutePath()).removeRecursively());
             const QByteArray parent = QFile::encodeName(home_.filePath("config"));
@@ -313,6 +329,10 @@ private slots:
         const QStringList besideBefore = Entries(QFileInfo(file).absolutePath());
         const QStringList scratchBefore = Entries(home_.filePath("tmp"));
 
+        // That user's own start, as far as the store can tell.
+        const auto asRoot = qScopeGuard([] { ::seteuid(0); });
+        if (state == "root's link")
+            QCOMPARE(::seteuid(65534), 0);
         QtPlatform platform;
         QElapsedTimer clock;
         clock.start();
@@ -340,6 +360,7 @@ private slots:
             return;
         }
         QCOMPARE(platform.readSetting(platform.applicationName(), kSection, kKey), kRenewed);
+        ::seteuid(0);
         QCOMPARE(QFileInfo(path_).isSymLink(), file != path_);
         QSettings settings(file, QSettings::IniFormat);
         QCOMPARE(settings.value("Settings/Duration").toString(), kRenewed);
