@@ -25,6 +25,8 @@ test_packages=(
   desktop-file-utils appstream
   # The desktop's GTK theme, light and dark, and screen grabs to measure it by.
   qt6-gtk-platformtheme gnome-themes-extra imagemagick
+  # The spelling check of every text the program shows: American and British dictionaries.
+  hunspell hunspell-en-us hunspell-en-gb
 )
 package_packages=(dpkg-dev file lintian)
 
