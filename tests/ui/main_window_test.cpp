@@ -1,4 +1,5 @@
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
+#include "common/link_label.h"
 #include "common/program_identity.h"
 #include "common/twips.h"
 #include "shell/main_window.h"
@@ -136,6 +137,9 @@ private slots:
         MainWindow* main = start();
         QLabel* label = caption(main, index);
         QVERIFY(label);
+        // The link pointer only over a caption that opens something.
+        QCOMPARE(label->cursor().shape(),
+                 window.isEmpty() ? Qt::ArrowCursor : LinkPointer().shape());
         // A result left open hides its birth-details window; any caption click unloads both.
         main->readingWindows().OpenReading(ReadingKind::Midheaven);
         main->findChild<QWidget*>("picMain")->show();
