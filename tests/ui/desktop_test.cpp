@@ -122,7 +122,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("room");
         QTest::addColumn<bool>("scrolls");
-        QTest::addColumn<int>("openedIn"); // the room before the main window was resized, if it was
+        QTest::addColumn<int>("openedIn"); // the room it opened in, if another
         QTest::newRow("result, X11 1024x600") << "rising" << 417 << true << 0;
         QTest::newRow("result, X11 1366x768 at 125%") << "rising" << 435 << true << 0;
         QTest::newRow("result, Wayland 1366x768 at 125%") << "rising" << 398 << true << 0;
@@ -134,9 +134,11 @@ private slots:
         QTest::newRow("details, X11 1024x600") << "details" << 417 << false << 0;
         QTest::newRow("details, Wayland 1024x600") << "details" << 371 << true << 0;
         QTest::newRow("details, Wayland 1366x768 at 125%") << "details" << 398 << false << 0;
-        QTest::newRow("result open, X11 1366x768 restored") << "rising" << 508 << true << 560;
-        QTest::newRow("result open, X11 1366x768 maximised") << "rising" << 560 << false << 508;
-        QTest::newRow("details open, Wayland 1024x600 maximised")
+        QTest::newRow("result, X11 1366x768, restored with it open")
+            << "rising" << 508 << true << 560;
+        QTest::newRow("result, X11 1366x768, maximised with it open")
+            << "rising" << 560 << false << 508;
+        QTest::newRow("details, X11 1024x600, grown with it open")
             << "details" << 417 << false << 371;
     }
     void readingWindowsOpenAtTheirTop()
