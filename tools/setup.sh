@@ -32,6 +32,8 @@ test_packages=(
   desktop-file-utils appstream
   # The desktop's GTK theme, light and dark, and screen grabs to measure it by.
   qt6-gtk-platformtheme gnome-themes-extra imagemagick
+  # The spelling check of every text the program shows: American and British dictionaries.
+  hunspell hunspell-en-us hunspell-en-gb
 )
 package_packages=(dpkg-dev file lintian)
 check_packages=(reuse clang-format-14)

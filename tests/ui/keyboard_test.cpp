@@ -294,6 +294,9 @@ private slots:
         const int middle = look.height() / 2;
         // Just inside the outermost line of the left edge.
         QCOMPARE(look.pixelColor(1, middle) == edge, focused);
+        // The button Enter presses keeps its outermost line in that colour, focused or not.
+        if (auto* button = qobject_cast<QPushButton*>(widget); button && button->isDefault())
+            QCOMPARE(look.pixelColor(0, middle), edge);
         if (face.isValid())
             QCOMPARE(look.pixelColor(8, middle), face);
     }

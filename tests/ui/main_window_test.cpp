@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Selvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up order, the main window's buttons, labels, welcome panel and the end of the program.
+#include "common/link_label.h"
 #include "common/program_identity.h"
 #include "common/twips.h"
 #include "shell/main_window.h"
@@ -138,6 +139,9 @@ private slots:
         MainWindow* main = start();
         QLabel* label = caption(main, index);
         QVERIFY(label);
+        // The link pointer only over a caption that opens something.
+        QCOMPARE(label->cursor().shape(),
+                 window.isEmpty() ? Qt::ArrowCursor : LinkPointer().shape());
         // A result left open hides its birth-details window; any caption click unloads both.
         main->readingWindows().OpenReading(ReadingKind::Midheaven);
         main->findChild<QWidget*>("picMain")->show();

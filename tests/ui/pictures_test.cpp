@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Selvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up pictures: what the main window loads before its first paint, and the ready-drawn PNGs.
+#include "common/program_identity.h"
 #include "common/program_style.h"
 #include "common/ready_drawn.h"
 #include "common/vector_drawn.h"
@@ -57,6 +58,8 @@ private slots:
         // The menus stay in the window, whatever global menu the desktop offers.
         QVERIFY(!main->menuBar()->isNativeMenuBar());
         QVERIFY(main->menuBar()->isVisible());
+        // Named as its desktop entry, by which Wayland desktops find its icon and launcher.
+        QCOMPARE(QGuiApplication::desktopFileName(), QString(identity::kDesktopId));
         // The overflow arrow is ours: both drawn sizes.
         const auto* overflow = main->menuBar()->findChild<QToolButton*>();
         QVERIFY(overflow);

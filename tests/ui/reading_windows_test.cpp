@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The birth-details windows and the three result windows, driven through their widgets.
 #include "common/program_identity.h"
+#include "common/web_pages.h"
+#include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "support/reading_fixture.h"
@@ -23,10 +25,13 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QtTest>
+
+#include <optional>
 
 using namespace orbis;
 using namespace orbis::testing;
@@ -116,6 +121,50 @@ void CheckShown(QWidget* root, const QString& caption, const QString& control,
     QCOMPARE(caption + ": " + shown->objectName(), caption + ": " + control);
     QVERIFY2(shown->isVisible(), qPrintable(control));
     QCOMPARE(caption + ": " + Shown(shown), caption + ": " + expected);
+}
+
+// Every text `root` and the windows in it show, and what a screen reader says of their controls.
+QStringList TextsShown(QWidget* root)
+{
+    QStringList texts{root->windowTitle()};
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        texts << w->windowTitle() << w->accessibleName() << w->accessibleDescription();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        if (auto* box = qobject_cast<QPlainTextEdit*>(w))
+            texts << box->toPlainText();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(w))
+            texts << frame->title();
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        }
+    }
+    for (const QAction* action : root->findChildren<QAction*>())
+        texts << action->text();
+    return texts;
+}
+
+// The words of `text` that hunspell's `dictionary` does not know; nothing when it cannot tell.
+std::optional<QStringList> Unknown(const QString& text, const QString& dictionary, QString& error)
+{
+    QProcess hunspell;
+    hunspell.start(QStringLiteral("hunspell"),
+                   {QStringLiteral("-d"), dictionary, QStringLiteral("-l")});
+    if (!hunspell.waitForStarted()) {
+        error = "hunspell: " + hunspell.errorString();
+        return std::nullopt;
+    }
+    hunspell.write(text.toUtf8());
+    hunspell.closeWriteChannel();
+    if (!hunspell.waitForFinished() || hunspell.exitStatus() != QProcess::NormalExit ||
+        hunspell.exitCode() != 0) {
+        error = dictionary + ": " + QString::fromLocal8Bit(hunspell.readAllStandardError());
+        return std::nullopt;
+    }
+    return QString::fromUtf8(hunspell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -238,6 +287,10 @@ private slots:
         }
         window->findChild<QLineEdit*>("txtName")->setText("AB");
         QCOMPARE(typed(window, "\b", Qt::Key_Backspace), QString("A"));
+        // Delete, with the character X11 attaches to it, erases forward.
+        window->findChild<QLineEdit*>("txtName")->setText("AB");
+        window->findChild<QLineEdit*>("txtName")->setCursorPosition(0);
+        QCOMPARE(typed(window, "\x7f", Qt::Key_Delete), QString("B"));
     }
 
     // The keys type control characters 22, 3 and 24, which the filter turns away, even with
@@ -744,6 +797,67 @@ private slots:
         QVERIFY(fresh && fresh->isVisible());
         QCOMPARE(fresh->findChild<QLineEdit*>("txtName")->text(), QString());
         QCOMPARE(fresh->findChild<QComboBox*>("cmbTime")->currentIndex(), 0);
+    }
+
+    // Every text the program shows, each message included, is known to the American or the
+    // British dictionary, but for the program's own names and words quoted as they stand.
+    void everyTextIsSpelt()
+    {
+        FakePlatform& platform = fixture_->platform;
+        platform.lockFree = false;
+        QVERIFY(!fixture_->start());
+        platform.lockFree = true;
+        platform.setDuration("2026-10-01T09:00:00");
+        QVERIFY(fixture_->start());
+        main_ = fixture_->main();
+        QWidget* details = open(ReadingKind::RisingSign);
+        Proceed(details);
+        typed(details, "1");
+        for (const auto& [day, month] : {std::pair{31, 4}, std::pair{30, 2}}) {
+            Enter(details, {"A", day, month});
+            Proceed(details);
+        }
+        QCOMPARE(platform.messages.size(), 6);
+        QStringList texts;
+        for (const ShownMessage& message : platform.messages)
+            texts << message.title << message.text;
+        for (ReadingKind kind :
+             {ReadingKind::RisingSign, ReadingKind::Midheaven, ReadingKind::Descendant}) {
+            QVERIFY(fixture_->read(kind));
+            texts << TextsShown(main_);
+        }
+        AboutWindow about(platform, main_);
+        texts << TextsShown(&about);
+        for (int i = 0; i < kSignCount; ++i) {
+            const auto sign = static_cast<ZodiacSign>(i);
+            const SignProfile& p = GetSignProfile(sign);
+            for (std::string_view text :
+                 {SignName(sign), p.Looks, p.Nature, p.CareerandFinance, p.LoveandDomesticLife,
+                  p.Health, p.RulingPlanet, p.Symbol, p.Element, p.SignColor, p.TypeofSign,
+                  p.LuckyDays, p.LuckyNumbers, p.LuckyDirection, p.LuckyColors, p.LuckyGemstone,
+                  GetMidheavenDescription(sign), GetDescendantDescription(sign)})
+                texts << Text(text);
+        }
+        // A host name or a version is no word; access keys' marks split a word.
+        const QString all = texts.join('\n')
+                                .remove(SiteHost())
+                                .remove(QStringLiteral("v") + identity::kVersion)
+                                .remove('&');
+        QString error;
+        const auto american = Unknown(all, "en_US", error);
+        QVERIFY2(american, qPrintable(error));
+        const auto british = Unknown(all, "en_GB", error);
+        QVERIFY2(british, qPrintable(error));
+        // The program's own names, the times of its bands and words quoted as they stand.
+        QStringList own{"Orbis", "Tessary", "Selvane", "Midheaven", "softwares", "Coeli"};
+        for (std::string_view label : BandLabels())
+            own << Text(label).split('-');
+        QStringList misspelt;
+        for (const QString& word : *american) {
+            if (british->contains(word) && !own.contains(word) && !misspelt.contains(word))
+                misspelt << word;
+        }
+        QVERIFY2(misspelt.isEmpty(), qPrintable(misspelt.join(", ")));
     }
 };
 
