@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Selvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Orbis Tessary: rising sign, midheaven and descendant readings.
+#include "common/qt_platform.h"
 #include "shell/font_configuration.h"
 #include "shell/program.h"
-#include "common/qt_platform.h"
 
 #include <QApplication>
 

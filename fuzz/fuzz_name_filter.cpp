@@ -11,9 +11,18 @@
 
 namespace {
 
-bool IsUpper(char32_t c) { return c >= U'A' && c <= U'Z'; }
-bool IsLower(char32_t c) { return c >= U'a' && c <= U'z'; }
-bool IsKept(char32_t c) { return c == U' ' || c == U'\b' || c == U'\r'; }
+bool IsUpper(char32_t c)
+{
+    return c >= U'A' && c <= U'Z';
+}
+bool IsLower(char32_t c)
+{
+    return c >= U'a' && c <= U'z';
+}
+bool IsKept(char32_t c)
+{
+    return c == U' ' || c == U'\b' || c == U'\r';
+}
 
 void Check(char32_t typed)
 {

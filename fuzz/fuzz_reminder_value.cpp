@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     QLocale::setDefault(Locales()[data[0] % Locales().size()]);
-    const QString stored =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString stored = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
+                                             static_cast<qsizetype>(size - 1));
 
     const QDateTime parsed = orbis::ParseLastReminder(stored);
     if (!parsed.isValid())

@@ -18,7 +18,8 @@ using namespace orbis;
 
 namespace {
 
-// The 144 keys and their signs worked out from the names and the shift rule, not read from the table.
+// The 144 keys and their signs worked out from the names and the shift rule, not read from the
+// table.
 const std::map<std::string, std::string_view, std::less<>>& ExpectedSigns()
 {
     static const auto expected = [] {
@@ -81,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (sunSign && timeBand) {
             ReadingState state;
             FindRisingSign(state, key);
-            FUZZ_CHECK(state.currentRisingSign == SignName(MoveSign(*sunSign, -BandNumber(*timeBand))));
+            FUZZ_CHECK(state.currentRisingSign ==
+                       SignName(MoveSign(*sunSign, -BandNumber(*timeBand))));
         }
     }
 
@@ -100,7 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FindRisingSign(state, state.currentLookupKey);
         const auto timeBand = BandFromLabel(band);
         if (sunSign && timeBand)
-            FUZZ_CHECK(state.currentRisingSign == SignName(MoveSign(*sunSign, -BandNumber(*timeBand))));
+            FUZZ_CHECK(state.currentRisingSign ==
+                       SignName(MoveSign(*sunSign, -BandNumber(*timeBand))));
         else
             FUZZ_CHECK(state.currentRisingSign.empty());
     }

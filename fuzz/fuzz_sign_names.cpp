@@ -39,7 +39,8 @@ void CheckMoves(ZodiacSign sign, int places)
     FUZZ_CHECK(MoveSign(moved, -places) == sign);
     FUZZ_CHECK(MoveSign(sign, places % kSignCount) == moved);
     FUZZ_CHECK(MoveSign(sign, places + kSignCount) == moved);
-    FUZZ_CHECK(SignNumber(moved) == ((SignNumber(sign) + places) % kSignCount + kSignCount) % kSignCount);
+    FUZZ_CHECK(SignNumber(moved) ==
+               ((SignNumber(sign) + places) % kSignCount + kSignCount) % kSignCount);
 }
 
 } // namespace
@@ -75,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(*midheaven == MoveSign(*sign, kMidheavenShift));
         FUZZ_CHECK(*descendant == MoveSign(*sign, kDescendantShift));
         FUZZ_CHECK(MoveSign(*midheaven, -kMidheavenShift) == *sign);
-        // The descendant is the opposite sign, so the descendant of the descendant is the rising sign.
+        // The descendant is the opposite sign, so the descendant of the descendant is the rising
+        // sign.
         FUZZ_CHECK(GetDescendantSign(SignName(*descendant)) == *sign);
         FUZZ_CHECK(MoveSign(*midheaven, kDescendantShift - kMidheavenShift) == *descendant);
         FUZZ_CHECK(!GetMidheavenDescription(*midheaven).empty());

@@ -48,12 +48,11 @@ const std::array<SignProfile, kSignCount>& Profiles()
         for (std::size_t i = 0; i < built.size(); ++i) {
             const Attributes& a = kAttributes[i];
             const texts::TopicTexts& t = texts::kTopicTexts[i];
-            built[i] = SignProfile{t.looks,          t.nature,         t.careerAndFinance,
-                                   t.loveAndDomesticLife, t.health,   a.rulingPlanet,
-                                   a.symbol,         a.element,        a.signColor,
-                                   a.typeofSign,     a.luckyDays,      a.luckyNumbers,
-                                   a.luckyDirection, a.luckyColors,    a.luckyGemstone,
-                                   static_cast<int>(i) + 1};
+            built[i] = SignProfile{
+                t.looks,          t.nature,       t.careerAndFinance, t.loveAndDomesticLife,
+                t.health,         a.rulingPlanet, a.symbol,           a.element,
+                a.signColor,      a.typeofSign,   a.luckyDays,        a.luckyNumbers,
+                a.luckyDirection, a.luckyColors,  a.luckyGemstone,    static_cast<int>(i) + 1};
         }
         return built;
     }();

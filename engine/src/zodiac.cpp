@@ -12,7 +12,7 @@ constexpr std::array<std::string_view, kSignCount> kSignNames{
 };
 
 constexpr std::array<std::string_view, kSignCount> kBandLabels{
-    "4am-6am", "2am-4am", "midnight-2am", "10pm-midnight", "8pm-10pm",  "6pm-8pm",
+    "4am-6am", "2am-4am", "midnight-2am", "10pm-midnight", "8pm-10pm", "6pm-8pm",
     "4pm-6pm", "2pm-4pm", "noon-2pm",     "10am-noon",     "8am-10am", "6am-8am",
 };
 
@@ -22,9 +22,8 @@ constexpr std::array<std::string_view, 12> kMonthNames{
 };
 
 constexpr std::array<std::string_view, 31> kDayTexts{
-    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
-    "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
-    "23", "24", "25", "26", "27", "28", "29", "30", "31",
+    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15", "16",
+    "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "31",
 };
 
 // For each month: the last day of the sign that reigns at its start; the next sign follows.
@@ -60,13 +59,31 @@ std::optional<Enum> FindByText(const std::array<std::string_view, N>& texts, std
 
 } // namespace
 
-const std::array<std::string_view, kSignCount>& SignNames() { return kSignNames; }
-const std::array<std::string_view, kSignCount>& BandLabels() { return kBandLabels; }
-const std::array<std::string_view, 12>& MonthNames() { return kMonthNames; }
-const std::array<std::string_view, 31>& DayTexts() { return kDayTexts; }
+const std::array<std::string_view, kSignCount>& SignNames()
+{
+    return kSignNames;
+}
+const std::array<std::string_view, kSignCount>& BandLabels()
+{
+    return kBandLabels;
+}
+const std::array<std::string_view, 12>& MonthNames()
+{
+    return kMonthNames;
+}
+const std::array<std::string_view, 31>& DayTexts()
+{
+    return kDayTexts;
+}
 
-std::string_view SignName(ZodiacSign sign) { return kSignNames.at(static_cast<std::size_t>(sign)); }
-std::string_view BandLabel(BirthTimeBand band) { return kBandLabels.at(static_cast<std::size_t>(band)); }
+std::string_view SignName(ZodiacSign sign)
+{
+    return kSignNames.at(static_cast<std::size_t>(sign));
+}
+std::string_view BandLabel(BirthTimeBand band)
+{
+    return kBandLabels.at(static_cast<std::size_t>(band));
+}
 
 std::optional<ZodiacSign> SignFromName(std::string_view name)
 {

@@ -83,8 +83,8 @@ private slots:
         QTest::newRow("forged: this machine's id and a live process")
             << "written" << lockText(live, ourHost, ourId) << 0 << true << runtime;
         // What no copy makes is left as it is, and the cache folder serves instead.
-        QTest::newRow("lock path is an empty folder") << "folder" << QByteArray() << 0 << true
-                                                      << "cache";
+        QTest::newRow("lock path is an empty folder")
+            << "folder" << QByteArray() << 0 << true << "cache";
         QTest::newRow("lock path is a folder with something in it")
             << "full folder" << QByteArray() << 0 << true << "cache";
         QTest::newRow("a pipe at the lock path") << "fifo" << QByteArray() << 0 << true << runtime;
@@ -101,8 +101,8 @@ private slots:
         QTest::newRow("another user's runtime folder")
             << "foreign runtime" << QByteArray() << 0 << true << "cache";
         // As root with a user's home and runtime folder, nothing is made there and no lock held.
-        QTest::newRow("root with another user's home") << "foreign home" << QByteArray() << 0
-                                                       << true << "";
+        QTest::newRow("root with another user's home")
+            << "foreign home" << QByteArray() << 0 << true << "";
         QTest::newRow("no usable folder for it") << "nowhere" << QByteArray() << 0 << true << "";
     }
     void startsOrRefuses()

@@ -20,8 +20,8 @@ bool IsLeapYear(int year);
 
 enum class DateCheck {
     Valid,
-    NoSuchFebruaryDay,  // 29 February outside leap years, 30 and 31 February
-    NoThirtyFirstDay,   // 31 April, June, September, November
+    NoSuchFebruaryDay, // 29 February outside leap years, 30 and 31 February
+    NoThirtyFirstDay,  // 31 April, June, September, November
 };
 
 DateCheck CheckBirthDate(int day, int month, int year);

@@ -18,10 +18,12 @@ struct RisingSignEntry {
 
 inline constexpr std::size_t kRisingSignEntries = 144;
 
-// Twelve blocks of twelve: block k is the band at list position k, sun signs Aries to Pisces inside.
+// Twelve blocks of twelve: block k is the band at list position k, sun signs Aries to Pisces
+// inside.
 extern const std::array<RisingSignEntry, kRisingSignEntries> RisingSignTable;
 
-// Stores the sign filed under `lookupKey` in the current rising sign; an unknown key changes nothing.
+// Stores the sign filed under `lookupKey` in the current rising sign; an unknown key changes
+// nothing.
 void FindRisingSign(ReadingState& state, std::string_view lookupKey);
 
 } // namespace orbis

@@ -44,9 +44,18 @@ enum class BirthTimeBand : std::uint8_t {
     SixToEightAm,
 };
 
-constexpr int SignNumber(ZodiacSign sign) { return static_cast<int>(sign); }
-constexpr int PictureNumber(ZodiacSign sign) { return SignNumber(sign) + 1; }
-constexpr int BandNumber(BirthTimeBand band) { return static_cast<int>(band); }
+constexpr int SignNumber(ZodiacSign sign)
+{
+    return static_cast<int>(sign);
+}
+constexpr int PictureNumber(ZodiacSign sign)
+{
+    return SignNumber(sign) + 1;
+}
+constexpr int BandNumber(BirthTimeBand band)
+{
+    return static_cast<int>(band);
+}
 
 // Moves forward (places > 0) or back (places < 0) round the zodiac.
 constexpr ZodiacSign MoveSign(ZodiacSign sign, int places)
