@@ -196,8 +196,6 @@ private slots:
                                   << "" << false;
         QTest::newRow("a link to a device") << "device link"
                                             << "" << false;
-        QTest::newRow("a folder link that leads to itself") << "folder link loop"
-                                                            << "" << false;
         QTest::newRow("a link that leads to itself") << "file link loop"
                                                      << "" << false;
         QTest::newRow("a write cut short") << "cut short" << kStored << false;
@@ -293,11 +291,8 @@ private slots:
             const QByteArray name =
                 QFile::encodeName(state == "link to foreign" ? elsewhere : path_);
             QCOMPARE(::lchown(name.constData(), 65534, 65534), 0);
-        } else if (state.endsWith("link loop")) {
-            const QString looped =
-                state == "file link loop" ? path_ : QFileInfo(path_).absolutePath();
-            QVERIFY(QDir(looped).removeRecursively());
-            QVERIFY(QFile::link(QFileInfo(looped).fileName(), looped));
+        } else if (state == "file link loop") {
+            QVERIFY(QFile::link(QFileInfo(path_).fileName(), path_));
         } else if (state == "shared folder") {
             QVERIFY(
                 QFile::setPermissions(QFileInfo(path_).absolutePath(), QFile::Permissions(0x7777)));
