@@ -16,9 +16,9 @@ namespace orbis {
 
 bool InstanceLock::tryLock(const QString& name)
 {
-    // The runtime folder, else the cache folder, made where it is missing; each only where it is
-    // the user's and nobody else may write into it, never a shared one such as /tmp, where
-    // another user could hold the lock.
+    // The runtime folder, else the cache folder (made where it is missing, the runtime folder
+    // never), each only where it is the user's and nobody else may write into it: never a shared
+    // one such as /tmp, where another user could hold the lock.
     for (const bool runtime : {true, false}) {
         const Descriptor folder =
             runtime
